@@ -1,0 +1,75 @@
+#include "dialogue/dialogue.hpp"
+
+#include "dialogue/answer_editor.hpp"
+#include "dialogue/answer_field.hpp"
+#include "dialogue/cp437.hpp"
+#include "dialogue/number_format.hpp"
+
+namespace {
+
+// Print zones of 14 columns start at 1, 15, 29, 43 and 57; past the last one
+// that still leaves a whole zone on the line, the line ends.
+constexpr int kZoneWidth = 14;
+constexpr int kLastZoneTarget = kTextColumns - kZoneWidth;
+
+}  // namespace
+
+void Dialogue::printCodes(std::string_view codes) {
+  for (char c : codes) screen_.putChar(static_cast<std::uint8_t>(c));
+}
+
+void Dialogue::end(Ending ending) {
+  switch (ending) {
+    case Ending::None: break;
+    case Ending::NewLine: screen_.newLine(); break;
+    case Ending::NextZone: {
+      const int k = screen_.column();
+      const int target = kZoneWidth * ((k - 1 + kZoneWidth) / kZoneWidth) + 1;
+      if (target > kLastZoneTarget) {
+        screen_.newLine();
+      } else {
+        while (screen_.column() < target) screen_.putChar(' ');
+      }
+      break;
+    }
+  }
+}
+
+void Dialogue::printText(std::string_view utf8, Ending ending) {
+  printCodes(toCp437(utf8));
+  end(ending);
+}
+
+void Dialogue::printNumber(float value, Ending ending) {
+  printCodes(formatNumber(value));
+  end(ending);
+}
+
+void Dialogue::printWhole(std::int32_t value, Ending ending) {
+  const std::string digits = std::to_string(value);
+  printCodes(value >= 0 ? " " + digits : digits);
+  end(ending);
+}
+
+std::string Dialogue::readAnswer() {
+  host_.answerAwaited(screen_);
+  return answerField(editAnswerLine(screen_, host_));
+}
+
+void Dialogue::parameterPrompt(std::string_view name, float& quantity, std::string_view unit) {
+  printText(" ");
+  printText(name);
+  printText(" (df ");
+  printNumber(quantity);
+  printText(" ");
+  printText(unit);
+  printText(")= ");
+  const std::string field = readAnswer();
+  if (!field.empty()) quantity = numericValue(field);
+}
+
+void Dialogue::pause() {
+  newLine();
+  printText("pressez <enter> pour continuer");
+  readAnswer();
+}

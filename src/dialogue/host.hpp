@@ -1,0 +1,28 @@
+#pragma once
+
+#include <stdexcept>
+
+#include "dialogue/keys.hpp"
+
+class Screen;
+
+// What the dialogue needs from the place it runs in: a real window or the
+// headless driver. Every call may throw ProgramEnd to end the run.
+class Host {
+ public:
+  virtual ~Host() = default;
+  // The dialogue is about to wait for an answer line: the picture is complete.
+  virtual void answerAwaited(const Screen&) {}
+  // Blocks until a key is pressed.
+  virtual Key nextKey(const Screen& screen) = 0;
+  virtual void beep() = 0;
+  // Called often during a long computation that reads no keys: a window host
+  // shows the picture now and then and keeps its events flowing.
+  virtual void pictureChanged(const Screen&) {}
+};
+
+// Unwinds the whole program to its entry point with the given exit status
+// (menu F, the window's close button, or the end of a key script).
+struct ProgramEnd {
+  int status;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "dialogue/picture.hpp"
+
+inline constexpr int kTextColumns = 80;
+inline constexpr int kTextRows = 25;
+
+// The picture with its 80 x 25 text grid, text cursor and present colour.
+// Rows and columns are 1-based, as the dialogue speaks of them.
+class Screen {
+ public:
+  // Paints the character in the cell under the cursor and advances the cursor,
+  // wrapping at column 80 and scrolling from row 25.
+  void putChar(std::uint8_t code);
+  // Paints one cell without touching the cursor.
+  void paintCell(int row, int column, std::uint8_t code);
+  void newLine();
+  // Scrolls the picture and the grid up by one text row.
+  void scrollUp();
+  void clear();
+  void setColour(std::uint8_t colour) { colour_ = colour & 15; }
+  std::uint8_t colour() const { return colour_; }
+  void moveCursor(int row, int column);
+  int row() const { return row_; }
+  int column() const { return column_; }
+
+  // The code printed in a cell, 0 for a cell nothing was printed in.
+  std::uint8_t cell(int row, int column) const { return grid_[index(row, column)]; }
+  // A text row in UTF-8, trailing blanks removed.
+  std::string rowText(int row) const;
+  // The whole grid, one line per row.
+  std::string text() const;
+
+  Picture& picture() { return picture_; }
+  const Picture& picture() const { return picture_; }
+
+ private:
+  static std::size_t index(int row, int column) {
+    return static_cast<std::size_t>((row - 1) * kTextColumns + (column - 1));
+  }
+  Picture picture_;
+  std::array<std::uint8_t, kTextColumns * kTextRows> grid_{};
+  int row_ = 1;
+  int column_ = 1;
+  std::uint8_t colour_ = 15;
+  static constexpr std::uint8_t kBackground = 0;
+};

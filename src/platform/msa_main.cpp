@@ -1,0 +1,2 @@
+// Placeholder until the SDL window lands.
+int main() { return 0; }

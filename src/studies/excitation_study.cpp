@@ -1,0 +1,3 @@
+#include "studies/excitation_study.hpp"
+
+void excitationStudy(Dialogue&, MachineData&) {}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "data/machine_data.hpp"
+#include "dialogue/dialogue.hpp"
+#include "model/model_stop.hpp"
+
+// The message at row 4, column 1 over the present screen, with the time and
+// the dc current, and one answer line read and discarded.
+void stopReport(Dialogue& d, const MachineData& m, const ModelStop& stop);

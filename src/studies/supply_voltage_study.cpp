@@ -1,0 +1,3 @@
+#include "studies/supply_voltage_study.hpp"
+
+void supplyVoltageStudy(Dialogue&, MachineData&) {}

@@ -1,0 +1,3 @@
+#include "studies/transient_simulation.hpp"
+
+void transientSimulation(Dialogue&, MachineData&) {}
