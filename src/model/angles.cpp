@@ -1,0 +1,96 @@
+#include "model/angles.hpp"
+
+#include <cmath>
+
+#include "model/model_stop.hpp"
+
+using LD = long double;
+
+namespace {
+
+constexpr const char* kAlphaAbove180 = " commutation impossible car alpha > 180° en te = ";
+constexpr const char* kMuAbove60 = " court-circuit car mu > 60° en te =";
+constexpr const char* kMuBelow0 = " impossibilité car mu < 0° en te =";
+constexpr const char* kAlphaUndefined = "arrêt sur impossibilité de calculer alpha en te = ";
+
+bool outsideUnitRange(float c) { return c > 1.0f || c < -1.0f || std::isnan(c); }
+
+void fluxStep(MachineData& m, ModelNotices& notices) {
+  m.psidc = float(((((LD(m.M) * m.M) / m.Lr) * m.x) * m.Idc + m.mfif) + LD(m.iD) * m.M);
+  m.psiqc = float(((-((LD(m.M) * m.M) / m.Lr)) * m.y) * m.Idc + LD(m.iQ) * m.M);
+  m.delta = argument(m.psidc, m.psiqc, notices);
+  m.psic = float(sqrtl(LD(m.psidc) * m.psidc + LD(m.psiqc) * m.psiqc));
+}
+
+// The voltage drop of the overlap, 2 lc Idc / (sqrt3 psic), as cos xhi = cos alpha + it.
+LD overlapTerm(const MachineData& m) { return (((LD(m.lc) * m.Idc) * 2.0f) / sqrt3) / m.psic; }
+
+float sineOf(float cosval) { return float(sqrtl(-(LD(cosval) * cosval) + 1.0)); }
+
+void checkOverlap(const MachineData& m) {
+  if (LD(m.mu) > LD(pi) / 3.0f) throw ModelStop{kMuAbove60};
+  if (m.mu < 0.0f || std::isnan(m.mu)) throw ModelStop{kMuBelow0};
+}
+
+void xhiFixed(MachineData& m, ModelNotices& notices) {
+  fluxStep(m, notices);
+  const float cosval = float(cosl(m.xhi) - overlapTerm(m));
+  if (outsideUnitRange(cosval)) throw ModelStop{kAlphaUndefined};
+  const float sinval = sineOf(cosval);
+  m.alpha = argument(cosval, sinval, notices);
+  m.mu = float(LD(m.alpha) - m.xhi);
+  checkOverlap(m);
+  m.mu2 = float(LD(m.mu) / 2.0f);
+  m.nu = float((LD(pi) / 2.0f + m.xhi) + m.mu2);
+  m.rau = float(LD(m.delta) + m.nu);
+  m.beta = float((LD(pi) / 3.0f + m.rau) + m.mu2);
+}
+
+void betaFixed(MachineData& m, ModelNotices& notices) {
+  m.beta = m.betaref;
+  fluxStep(m, notices);
+  m.alpha = float((LD(m.beta) - (5.0f * LD(pi)) / 6.0f) - m.delta);
+  if (m.alpha > pi) throw ModelStop{kAlphaAbove180};
+  const float cosval = float(cosl(m.alpha) + overlapTerm(m));
+  // No guard angle solves the overlap: hold xhi at its minimum instead.
+  if (outsideUnitRange(cosval)) {
+    m.xhi = m.xhimin;
+    return xhiFixed(m, notices);
+  }
+  const float sinval = sineOf(cosval);
+  m.xhi = float(atanl(LD(sinval) / cosval));
+  if (m.xhi < 0.0f) m.xhi = float(LD(pi) + m.xhi);
+  if (m.xhi < m.xhimin || std::isnan(m.xhi)) {
+    m.xhi = m.xhimin;
+    return xhiFixed(m, notices);
+  }
+  m.mu = float(LD(m.alpha) - m.xhi);
+  checkOverlap(m);
+  m.mu2 = float(LD(m.mu) / 2.0f);
+  m.rau = float((LD(m.beta) - m.mu2) - LD(pi) / 3.0f);
+  m.nu = float(LD(m.rau) - m.delta);
+}
+
+}  // namespace
+
+float argument(float a, float b, ModelNotices& notices) {
+  const LD lengthSquared = LD(a) * a + LD(b) * b;
+  if (lengthSquared == 0 || std::isnan(lengthSquared)) {
+    notices.indeterminateArgument();
+    return 0.0f;
+  }
+  if (std::fabs(b) <= std::fabs(a)) {
+    const float t = float(atanl(LD(b) / a));
+    return a > 0 ? t : float(LD(pi) + t);
+  }
+  const float t = float(atanl(LD(a) / b));
+  return b > 0 ? float(LD(pi) / 2.0f - t) : float((3.0f * LD(pi)) / 2.0f - t);
+}
+
+void resolveAngles(MachineData& m, ModelNotices& notices) {
+  if (m.ControlMode <= 1.5f) {
+    betaFixed(m, notices);
+  } else {
+    xhiFixed(m, notices);
+  }
+}

@@ -1,0 +1,73 @@
+#include "model/dynamics.hpp"
+
+#include <cmath>
+
+#include "model/model_stop.hpp"
+
+using LD = long double;
+
+void solveCurrents(MachineData& m) {
+  // Flux equations of the armature circuit and of the D and Q dampers.
+  const float a11 = float((((LD(m.x) * m.x + LD(m.y) * m.y) * m.M) * m.M) / m.Lr + (LD(m.lc) * m.z + m.ldc));
+  const float a12 = float(LD(m.M) * m.x);
+  const float a13 = float((-LD(m.y)) * m.M);
+  const float b1 = float(LD(m.psi) - LD(m.mfif) * m.x);
+  const float a21 = a12;
+  const float a22 = m.Lr;
+  const float b2 = float(LD(m.psid) - m.mfif);
+  const float a31 = a13;
+  const float a33 = m.Lr;
+  const float b3 = m.psiq;
+
+  m.det = float((LD(a22) * a11) * a33);
+  m.det = float((LD(m.det) - (LD(a22) * a31) * a13) - (LD(a12) * a21) * a33);
+
+  float num1 = float((LD(a22) * b1) * a33);
+  num1 = float((LD(num1) - (LD(a22) * b3) * a13) - (LD(a12) * b2) * a33);
+  m.Idc = float(LD(num1) / m.det);
+
+  float num2 = float((LD(b3) * a21) * a13 + (LD(b2) * a11) * a33);
+  num2 = float((LD(num2) - (LD(b2) * a31) * a13) - (LD(b1) * a21) * a33);
+  m.iD = float(LD(num2) / m.det);
+
+  float num3 = float((LD(a12) * a31) * b2 + (LD(a22) * a11) * b3);
+  num3 = float((LD(num3) - (LD(a22) * a31) * b1) - (LD(a12) * a21) * b3);
+  m.iQ = float(LD(num3) / m.det);
+
+  if (!(m.Idc >= 0.0f)) throw ModelStop{" arrêt sur courant négatif en te ="};
+}
+
+void angleCoefficients(MachineData& m) {
+  const float fxy = float((((3.0f * LD(sqrt3)) / 4.0f) / pi) / cosl(m.nu));
+  const float gmu = float((LD(m.smu2) - LD(m.cmu2) * m.mu2) / m.smu2);
+  // The whole bracket, the cos(nu + rau) term included, is divided by smu2.
+  m.kxmu = float(((cosl(LD(m.rau) - m.nu) * gmu - cosl(LD(m.nu) + m.rau)) * fxy) / m.smu2);
+  m.kymu = float(((sinl(LD(m.rau) - m.nu) * gmu - sinl(LD(m.nu) + m.rau)) * fxy) / m.smu2);
+  float dza = float((-4.0f) * LD(m.smu2) - ((LD(m.cmu2) * m.cmu2) * m.smu2) * 2.0f);
+  dza = float((LD(m.cmu2) * m.mu) * 3.0f + dza);
+  const float dzb = float(LD(m.cmu2) * m.mu + (((LD(m.smu2) * m.smu2) * m.smu2) * 2.0f + (-2.0f) * LD(m.smu2)));
+  const LD tnu = tanl(m.nu);  // squared before any rounding
+  const float dzs = float((tnu * tnu) * dza + dzb);
+  m.kzmu = float(((((LD(-0.75f) / pi) * dzs) / m.smu2) / m.smu2) / m.smu2);
+  const float fnu = float(((((3.0f * LD(sqrt3)) / 2.0f) / pi) / cosl(m.nu)) / cosl(m.nu));
+  const float gnu = float(LD(m.mu2) / m.smu2 - m.cmu2);
+  m.kxnu = float((sinl(m.rau) * fnu) * gnu);
+  m.kynu = float((cosl(m.rau) * (-LD(fnu))) * gnu);
+  const float dzn = float(((((sinl(m.mu) * 3.0f) - m.mu) - ((LD(m.cmu2) * m.mu) * m.cmu2) * 2.0f) / m.smu2) / m.smu2);
+  m.kznu = float(((((sinl(m.nu) * (LD(-1.5f) / pi)) / cosl(m.nu)) / cosl(m.nu)) / cosl(m.nu)) * dzn);
+}
+
+void voltagesAndTorques(MachineData& m) {
+  m.Radd = float(((LD(m.M) * m.rA) / m.Lr) * m.coeffradd);
+  m.urot = float((-(LD(m.drau) + m.omega)) * ((LD(m.M) * m.x) * m.iQ + ((LD(m.iD) * m.M) + m.mfif) * m.y));
+  float wmu = float(((LD(m.lc) * m.kzmu) * m.Idc) * 0.5);
+  wmu = float((LD(m.psidc) * m.kxmu + wmu) - LD(m.psiqc) * m.kymu);
+  m.umu = float((-LD(m.dmu)) * wmu);
+  float wnu = float(((LD(m.lc) * m.kznu) * m.Idc) * 0.5);
+  wnu = float((LD(m.psidc) * m.kxnu + wnu) - LD(m.psiqc) * m.kynu);
+  m.unu = float((-LD(m.dnu)) * wnu);
+  m.ures = float((((LD(m.z) * m.r) + m.rdc) + m.Radd) * m.Idc);
+  m.ue = float(((LD(m.umu) + m.urot) + m.unu) + m.ures);
+  m.Cem = float((((-LD(m.y)) * m.psidc - LD(m.psiqc) * m.x) * m.p) * m.Idc);
+  m.Cfrot = float(LD(m.omegam) * m.romegam);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+// What the model has to tell the user while it computes, besides a stop:
+// a vector whose direction cannot be found. The studies print it in place.
+class ModelNotices {
+ public:
+  virtual ~ModelNotices() = default;
+  virtual void indeterminateArgument() = 0;
+};
+
+// For computations nobody watches (benchmarks, tests).
+class SilentNotices : public ModelNotices {
+ public:
+  void indeterminateArgument() override { ++count; }
+  int count = 0;
+};

@@ -1,0 +1,25 @@
+#include "studies/study_io.hpp"
+
+using LD = long double;
+
+float degrees(float angle) { return float((LD(angle) / pi) * 180.0f); }
+
+void promptDegrees(Dialogue& d, std::string_view name, float& angle, std::string_view unit) {
+  angle = float((LD(angle) / pi) * 180.0f);
+  d.parameterPrompt(name, angle, unit);
+  angle = float((LD(angle) / 180.0f) * pi);
+}
+
+void promptRpm(Dialogue& d, std::string_view name, float& speed, std::string_view unit) {
+  speed = float((LD(speed) / pi) * 30.0f);
+  d.parameterPrompt(name, speed, unit);
+  speed = float((LD(speed) / 30.0f) * pi);
+}
+
+void printValueLine(Dialogue& d, std::string_view text, float value, std::string_view unit) {
+  d.printText(text);
+  d.printNumber(value);
+  d.printText(unit, Ending::NewLine);
+}
+
+void DialogueNotices::indeterminateArgument() { d_.printText("argument indéterminé", Ending::NewLine); }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+
+#include "data/machine_data.hpp"
+#include "dialogue/dialogue.hpp"
+#include "model/model_notices.hpp"
+
+// An angle in degrees, as the studies print it: (angle / pi) x 180, rounded to single.
+float degrees(float angle);
+
+// Parameter prompts for quantities held in radians or rad/s and shown in
+// degrees or r/min: converted in place before the prompt and back after it,
+// so even an empty answer sends the value through both conversions.
+void promptDegrees(Dialogue& d, std::string_view name, float& angle, std::string_view unit);
+void promptRpm(Dialogue& d, std::string_view name, float& speed, std::string_view unit);
+
+// "text", number, "unit" and the end of the line.
+void printValueLine(Dialogue& d, std::string_view text, float value, std::string_view unit);
+
+// Prints "argument indéterminé" where the cursor stands, and goes on.
+class DialogueNotices : public ModelNotices {
+ public:
+  explicit DialogueNotices(Dialogue& d) : d_(d) {}
+  void indeterminateArgument() override;
+
+ private:
+  Dialogue& d_;
+};
