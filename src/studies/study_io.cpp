@@ -22,4 +22,9 @@ void printValueLine(Dialogue& d, std::string_view text, float value, std::string
   d.printText(unit, Ending::NewLine);
 }
 
+void printControlChoice(Dialogue& d) {
+  d.printText(" Entrez 1 pour un calcul à angle d'attaque beta fixé", Ending::NewLine);
+  d.printText("        2 pour un calcul à angle de garde xhi fixé", Ending::NewLine);
+}
+
 void DialogueNotices::indeterminateArgument() { d_.printText("argument indéterminé", Ending::NewLine); }

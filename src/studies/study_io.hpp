@@ -18,6 +18,9 @@ void promptRpm(Dialogue& d, std::string_view name, float& speed, std::string_vie
 // "text", number, "unit" and the end of the line.
 void printValueLine(Dialogue& d, std::string_view text, float value, std::string_view unit);
 
+// The two lines that offer the control modes: 1 beta held fixed, 2 xhi held fixed.
+void printControlChoice(Dialogue& d);
+
 // Prints "argument indéterminé" where the cursor stands, and goes on.
 class DialogueNotices : public ModelNotices {
  public:

@@ -7,11 +7,6 @@ using LD = long double;
 
 namespace {
 
-void printControlChoice(Dialogue& d) {
-  d.printText(" Entrez 1 pour un calcul à angle d'attaque beta fixé", Ending::NewLine);
-  d.printText("        2 pour un calcul à angle de garde xhi fixé", Ending::NewLine);
-}
-
 void steadyState(Dialogue& d, MachineData& m) {
   d.clearScreen();
   d.printText(" Calcul d'un état de régime", Ending::NewLine);
