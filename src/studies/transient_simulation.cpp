@@ -1,3 +1,87 @@
 #include "studies/transient_simulation.hpp"
 
-void transientSimulation(Dialogue&, MachineData&) {}
+#include "diagram/transient_diagram.hpp"
+#include "model/dynamics.hpp"
+#include "studies/study_io.hpp"
+#include "studies/transient_integration.hpp"
+
+namespace {
+
+void chooseControl(Dialogue& d, MachineData& m) {
+  d.clearScreen();
+  d.newLine();
+  printControlChoice(d);
+  d.parameterPrompt("votre choix", m.ControlMode, "");
+  d.newLine();
+  if (m.ControlMode < 1.5f) {
+    d.printText(" Simulation à angle d'attaque beta constant", Ending::NewLine);
+    m.betaref = m.beta;
+    promptDegrees(d, "Valeur minimum de xhi", m.xhimin, "°");
+  } else {
+    d.printText(" Simulation à angle de garde xhi constant", Ending::NewLine);
+    m.xhiref = m.xhi;
+  }
+  d.pause();
+}
+
+void showStartingPoint(Dialogue& d, const MachineData& m) {
+  d.printText(" Calcul de simulation temporelle", Ending::NewLine);
+  d.newLine();
+  printValueLine(d, " Valeur initiale de psi  = ", m.psi, " Wb");
+  printValueLine(d, " Valeur initiale de psid = ", m.psid, " Wb");
+  printValueLine(d, " Valeur initiale de psiq = ", m.psiq, " Wb");
+  d.newLine();
+  printValueLine(d, " Valeur initiale de rau = ", degrees(m.rau), "°");
+  printValueLine(d, " Valeur initiale de mu  = ", degrees(m.mu), "°");
+  printValueLine(d, " Valeur initiale de nu  = ", degrees(m.nu), "°");
+  d.newLine();
+}
+
+void askSettings(Dialogue& d, MachineData& m) {
+  d.parameterPrompt("valeur initiale de la dérivée de rau", m.drau, "rad/s");
+  d.parameterPrompt("valeur initiale de la dérivée de mu ", m.dmu, "rad/s");
+  d.parameterPrompt("valeur initiale de la dérivée de nu ", m.dnu, "rad/s");
+  d.newLine();
+  printValueLine(d, " Valeur initiale de la tension d'alimentation Udc = ", m.Udc, " V");
+  d.parameterPrompt("Valeur finale de la tension d'alimentation Udc", m.Udcfin, "V");
+  d.newLine();
+  d.parameterPrompt("temps de début de la simulation temin", m.temin, "s");
+  d.parameterPrompt("temps de début du transitoire", m.tdt, "s");
+  d.parameterPrompt("temps de fin du transitoire de tension", m.tft, "s");
+  d.parameterPrompt("temps de fin de l'affichage temax", m.temax, "s");
+  d.parameterPrompt("pas temporel teinc", m.teinc, "s");
+  // The graduations are offered at 0.5 s and 0.2 p.u. every time.
+  m.dtgrad = 0.5f;
+  d.parameterPrompt("écart entre deux graduations de temps", m.dtgrad, "s");
+  m.dygrad = 0.2f;
+  d.parameterPrompt("écart entre deux graduations verticales", m.dygrad, "p.u.");
+}
+
+// Draws each finished step on the diagram and lets the window show it.
+class DiagramPlotter : public StepObserver {
+ public:
+  DiagramPlotter(Dialogue& d, const WorldWindow& world) : d_(d), world_(world) {}
+  void stepDone(const MachineData& m) override {
+    plotStep(d_, world_, {m.te0, m.omegam0, m.mu0, m.xhi0, m.Idc0}, {m.te, m.omegam, m.mu, m.xhi, m.Idc});
+    d_.host().pictureChanged(d_.screen());
+  }
+
+ private:
+  Dialogue& d_;
+  const WorldWindow& world_;
+};
+
+}  // namespace
+
+void transientSimulation(Dialogue& d, MachineData& m) {
+  DialogueNotices notices(d);
+  chooseControl(d, m);
+  voltagesAndTorques(m);
+  showStartingPoint(d, m);
+  askSettings(d, m);
+  const WorldWindow world = drawDiagram(d, m);
+  DiagramPlotter plotter(d, world);
+  integrateTransient(m, notices, plotter);
+  d.readAnswer();
+  m.Udc = m.Udcfin;
+}
