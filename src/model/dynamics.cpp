@@ -37,24 +37,25 @@ void solveCurrents(MachineData& m) {
   if (!(m.Idc >= 0.0f)) throw ModelStop{" arrêt sur courant négatif en te ="};
 }
 
-void angleCoefficients(MachineData& m) {
-  const float fxy = float((((3.0f * LD(sqrt3)) / 4.0f) / pi) / cosl(m.nu));
+void angleCoefficients(MachineData& m) { angleCoefficients(m, AngleTrig::of(m)); }
+
+void angleCoefficients(MachineData& m, const AngleTrig& t) {
+  const float fxy = float((((3.0f * LD(sqrt3)) / 4.0f) / pi) / t.cosNu);
   const float gmu = float((LD(m.smu2) - LD(m.cmu2) * m.mu2) / m.smu2);
   // The whole bracket, the cos(nu + rau) term included, is divided by smu2.
-  m.kxmu = float(((cosl(LD(m.rau) - m.nu) * gmu - cosl(LD(m.nu) + m.rau)) * fxy) / m.smu2);
-  m.kymu = float(((sinl(LD(m.rau) - m.nu) * gmu - sinl(LD(m.nu) + m.rau)) * fxy) / m.smu2);
+  m.kxmu = float(((t.cosDiff * gmu - t.cosSum) * fxy) / m.smu2);
+  m.kymu = float(((t.sinDiff * gmu - t.sinSum) * fxy) / m.smu2);
   float dza = float((-4.0f) * LD(m.smu2) - ((LD(m.cmu2) * m.cmu2) * m.smu2) * 2.0f);
   dza = float((LD(m.cmu2) * m.mu) * 3.0f + dza);
   const float dzb = float(LD(m.cmu2) * m.mu + (((LD(m.smu2) * m.smu2) * m.smu2) * 2.0f + (-2.0f) * LD(m.smu2)));
-  const LD tnu = tanl(m.nu);  // squared before any rounding
-  const float dzs = float((tnu * tnu) * dza + dzb);
+  const float dzs = float((t.tanNu * t.tanNu) * dza + dzb);
   m.kzmu = float(((((LD(-0.75f) / pi) * dzs) / m.smu2) / m.smu2) / m.smu2);
-  const float fnu = float(((((3.0f * LD(sqrt3)) / 2.0f) / pi) / cosl(m.nu)) / cosl(m.nu));
+  const float fnu = float(((((3.0f * LD(sqrt3)) / 2.0f) / pi) / t.cosNu) / t.cosNu);
   const float gnu = float(LD(m.mu2) / m.smu2 - m.cmu2);
-  m.kxnu = float((sinl(m.rau) * fnu) * gnu);
-  m.kynu = float((cosl(m.rau) * (-LD(fnu))) * gnu);
-  const float dzn = float(((((sinl(m.mu) * 3.0f) - m.mu) - ((LD(m.cmu2) * m.mu) * m.cmu2) * 2.0f) / m.smu2) / m.smu2);
-  m.kznu = float(((((sinl(m.nu) * (LD(-1.5f) / pi)) / cosl(m.nu)) / cosl(m.nu)) / cosl(m.nu)) * dzn);
+  m.kxnu = float((t.sinRau * fnu) * gnu);
+  m.kynu = float((t.cosRau * (-LD(fnu))) * gnu);
+  const float dzn = float(((((t.sinMu * 3.0f) - m.mu) - ((LD(m.cmu2) * m.mu) * m.cmu2) * 2.0f) / m.smu2) / m.smu2);
+  m.kznu = float(((((t.sinNu * (LD(-1.5f) / pi)) / t.cosNu) / t.cosNu) / t.cosNu) * dzn);
 }
 
 void voltagesAndTorques(MachineData& m) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/machine_data.hpp"
+#include "model/angle_trig.hpp"
 
 // Idc, iD and iQ from the fluxes psi, psid and psiq, with the x, y and z of
 // the previous evaluation. Throws ModelStop when Idc is not >= 0 (a negative
@@ -9,6 +10,7 @@ void solveCurrents(MachineData& m);
 
 // How x, y and z vary with the overlap mu and with the angle nu.
 void angleCoefficients(MachineData& m);
+void angleCoefficients(MachineData& m, const AngleTrig& t);
 
 // Radd, the four voltage terms of the armature circuit and their sum ue, the
 // electromagnetic torque Cem and the friction torque Cfrot.

@@ -59,7 +59,7 @@ void updateMeans(MachineData& m) {
   m.Cfrotmoy = float((LD(m.Cfrot) + m.Cfrot0) / 2.0f);
 }
 
-void pass(MachineData& m, ModelNotices& notices) {
+void pass(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
   m.psid = float(LD(m.psid0) - ((LD(m.iDmoy) * m.rA) * m.teinc));
   m.psiq = float(LD(m.psiq0) - ((LD(m.iQmoy) * m.rA) * m.teinc));
   m.psi = float(((LD(m.udcmoy) - m.uemoy) * m.teinc) + m.psi0);
@@ -67,8 +67,9 @@ void pass(MachineData& m, ModelNotices& notices) {
   m.omega = float(LD(m.omegam) * m.p);
   solveCurrents(m);
   resolveAngles(m, notices);
-  commutationCoefficients(m);
-  angleCoefficients(m);
+  const AngleTrig& t = trig.of(m);
+  commutationCoefficients(m, t);
+  angleCoefficients(m, t);
   m.drau = float((LD(m.rau) - m.rau0) / m.teinc);
   m.dmu = float((LD(m.mu) - m.mu0) / m.teinc);
   m.dnu = float((LD(m.nu) - m.nu0) / m.teinc);
@@ -78,23 +79,25 @@ void pass(MachineData& m, ModelNotices& notices) {
 
 }  // namespace
 
-void evaluateModel(MachineData& m, ModelNotices& notices) {
+void evaluateModel(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
   solveCurrents(m);
   resolveAngles(m, notices);
-  commutationCoefficients(m);
-  angleCoefficients(m);
+  const AngleTrig& t = trig.of(m);
+  commutationCoefficients(m, t);
+  angleCoefficients(m, t);
   voltagesAndTorques(m);
 }
 
 void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& observer) {
+  AngleTrigMemo trig;
   m.te = m.temin;
   for (;;) {
     takeStepStartCopies(m);
-    evaluateModel(m, notices);
+    evaluateModel(m, notices, trig);
     m.te = float(LD(m.te) + m.teinc);
     setSupplyVoltage(m);
     startMeans(m);
-    for (int k = 0; k < 4; ++k) pass(m, notices);
+    for (int k = 0; k < 4; ++k) pass(m, notices, trig);
     observer.stepDone(m);
     if (m.te >= m.temax) return;
     if (!(m.te > m.te0)) throw ModelStop{kTimeStalled};

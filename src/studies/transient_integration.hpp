@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/machine_data.hpp"
+#include "model/angle_trig.hpp"
 #include "model/model_notices.hpp"
 
 // Receives every finished time step; the step-start copies (te0, omegam0,
@@ -20,8 +21,9 @@ class StepObserver {
 // ModelStop of its own, since te could never reach temax.
 void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& observer);
 
-// One evaluation of the model from the present state and rates.
-void evaluateModel(MachineData& m, ModelNotices& notices);
+// One evaluation of the model from the present state and rates: currents,
+// angles, commutation and angle coefficients, voltages and torques.
+void evaluateModel(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig);
 
 // The message of a time step that no longer moves the time.
 inline constexpr const char* kTimeStalled = " arrêt car le pas temporel ne fait plus avancer le temps en te =";

@@ -73,15 +73,19 @@ class DiagramPlotter : public StepObserver {
 
 }  // namespace
 
-void transientSimulation(Dialogue& d, MachineData& m) {
+void drawAndIntegrate(Dialogue& d, MachineData& m) {
   DialogueNotices notices(d);
+  const WorldWindow world = drawDiagram(d, m);
+  DiagramPlotter plotter(d, world);
+  integrateTransient(m, notices, plotter);
+}
+
+void transientSimulation(Dialogue& d, MachineData& m) {
   chooseControl(d, m);
   voltagesAndTorques(m);
   showStartingPoint(d, m);
   askSettings(d, m);
-  const WorldWindow world = drawDiagram(d, m);
-  DiagramPlotter plotter(d, world);
-  integrateTransient(m, notices, plotter);
+  drawAndIntegrate(d, m);
   d.readAnswer();
   m.Udc = m.Udcfin;
 }

@@ -6,3 +6,6 @@
 // Menu S: the set-up dialogue, the diagram, the integration drawn step by
 // step, one answer line, and Udcfin becomes the next transient's Udc.
 void transientSimulation(Dialogue& d, MachineData& m);
+
+// The diagram and the integration drawn on it, from the settings in the record.
+void drawAndIntegrate(Dialogue& d, MachineData& m);
