@@ -28,17 +28,14 @@ std::deque<Key> parseKeyScript(std::string_view utf8) {
         ++i;
         continue;
       }
-      const auto close = text.find(U'}', i);
       bool matched = false;
-      if (close != std::u32string::npos) {
-        const std::u32string_view name(text.data() + i + 1, close - i - 1);
-        for (const auto& [spelling, kind] : kSpecialKeys) {
-          if (name == spelling) {
-            keys.push_back(Key::special(kind));
-            i = close;
-            matched = true;
-            break;
-          }
+      for (const auto& [spelling, kind] : kSpecialKeys) {
+        const std::size_t close = i + 1 + spelling.size();
+        if (close < text.size() && text[close] == U'}' && text.compare(i + 1, spelling.size(), spelling) == 0) {
+          keys.push_back(Key::special(kind));
+          i = close;
+          matched = true;
+          break;
         }
       }
       if (!matched) keys.push_back(Key::character('{'));  // not a key name: a plain brace

@@ -10,7 +10,8 @@
 // Turns a key script into key presses: each character is one key ('\n' is
 // Enter, '\r' is ignored, '\t' is Tab), special keys are written in braces
 // ({BS} {DEL} {LEFT} {RIGHT} {UP} {DOWN} {HOME} {END} {TAB} {ESC} {ENTER}),
-// {{ is a literal brace, and characters without a code page 437 code are dropped.
+// {{ is a literal brace, a brace before anything else is typed as it stands, and
+// characters without a code page 437 code (or bytes that are not UTF-8) are dropped.
 std::deque<Key> parseKeyScript(std::string_view utf8);
 
 // The host of msa-headless: keys from a script, and at every awaited answer

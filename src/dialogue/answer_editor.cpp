@@ -39,6 +39,9 @@ class AnswerLine {
   void eraseAll() {
     position_ = 0;
     erase(0, text_.size());
+    // A long answer may have scrolled its start off the top; the new answer
+    // starts again in the top row, in the same column, so it is seen as typed.
+    if (start_ < 0) start_ = (start_ % kTextColumns + kTextColumns) % kTextColumns;
   }
   void moveTo(std::size_t position) { position_ = std::min(position, text_.size()); }
   std::size_t position() const { return position_; }

@@ -1,9 +1,10 @@
 #include "dialogue/answer_field.hpp"
 
-#include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -85,5 +86,11 @@ float numericValue(std::string_view field) {
   }
   std::string number;
   if (decimalPrefix(field, number) == 0) return 0.0f;
-  return static_cast<float>(std::strtod(number.c_str(), nullptr));
+  const double wide = std::strtod(number.c_str(), nullptr);
+  // A magnitude that rounds past the largest single value is an infinity; the
+  // conversion itself is not defined for doubles outside the float range.
+  constexpr double kOverflow = 0x1.ffffffp+127;  // largest float plus half its last unit
+  if (std::fabs(wide) >= kOverflow)
+    return wide > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+  return static_cast<float>(wide);
 }

@@ -64,6 +64,9 @@ std::u32string decodeUtf8(std::string_view text) {
       ok = (cont & 0xC0) == 0x80;
       c = (c << 6) | (cont & 0x3F);
     }
+    // Overlong forms, surrogates and values past U+10FFFF are invalid too.
+    static constexpr std::array<char32_t, 4> kSmallest{0, 0x80, 0x800, 0x10000};
+    if (ok) ok = c >= kSmallest[extra] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
     if (!ok) {
       out.push_back(U'\uFFFD');
       ++i;

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/headless_host.hpp"
+
+namespace {
+
+using K = Key::Kind;
+
+Key ch(char c) { return Key::character(static_cast<std::uint8_t>(c)); }
+Key code(int c) { return Key::character(static_cast<std::uint8_t>(c)); }
+Key sp(K kind) { return Key::special(kind); }
+
+struct Script {
+  std::string text;
+  std::vector<Key> keys;
+};
+
+TEST(KeyScript, TurnsTheScriptIntoKeyPresses) {
+  const Script scripts[] = {
+      {"", {}},
+      {"ab\n", {ch('a'), ch('b'), sp(K::Enter)}},
+      {"a\r\nb\r", {ch('a'), sp(K::Enter), ch('b')}},
+      {"\t", {sp(K::Tab)}},
+      {"{BS}{DEL}{LEFT}{RIGHT}{UP}{DOWN}{HOME}{END}{TAB}{ESC}{ENTER}",
+       {sp(K::Backspace), sp(K::Delete), sp(K::Left), sp(K::Right), sp(K::Up), sp(K::Down),
+        sp(K::Home), sp(K::End), sp(K::Tab), sp(K::Escape), sp(K::Enter)}},
+      {"x{{y", {ch('x'), ch('{'), ch('y')}},
+      {"{{BS}", {ch('{'), ch('B'), ch('S'), ch('}')}},
+      {"{FOO}", {ch('{'), ch('F'), ch('O'), ch('O'), ch('}')}},
+      {"{bs}", {ch('{'), ch('b'), ch('s'), ch('}')}},      // names are capitals
+      {"{BS", {ch('{'), ch('B'), ch('S')}},
+      {"{", {ch('{')}},
+      {"{BSX}", {ch('{'), ch('B'), ch('S'), ch('X'), ch('}')}},
+      {"{ENTER}}", {sp(K::Enter), ch('}')}},
+      {"{{ENTER}", {ch('{'), ch('E'), ch('N'), ch('T'), ch('E'), ch('R'), ch('}')}},
+      {"{{{ENTER}", {ch('{'), sp(K::Enter)}},
+      {"pôles é° 5²", {ch('p'), code(147), ch('l'), ch('e'), ch('s'), ch(' '), code(130), code(248),
+                       ch(' '), ch('5'), code(253)}},
+      {"a\U0001F600\u0416b", {ch('a'), ch('b')}},              // no code page 437 code
+      {"a\x80\xFF\xC3z\xE2\x82", {ch('a'), ch('z')}},          // invalid UTF-8
+      {"\xC1\xBB\xE0\x80\xBB\xED\xA0\x80x", {ch('x')}},        // overlong forms, a surrogate
+      {"\xF4\x90\x80\x80y", {ch('y')}},                        // past U+10FFFF
+      {std::string("a\0b", 3), {ch('a'), ch('b')}},
+  };
+  for (const auto& s : scripts) {
+    const auto keys = parseKeyScript(s.text);
+    EXPECT_EQ(std::vector<Key>(keys.begin(), keys.end()), s.keys) << s.text;
+  }
+}
+
+}  // namespace
