@@ -3,44 +3,20 @@
 // from the steady state the program reaches at start-up.
 #include <benchmark/benchmark.h>
 
-#include "app/screens.hpp"
-#include "dialogue/dialogue.hpp"
-#include "model/dynamics.hpp"
 #include "model/model_notices.hpp"
-#include "studies/excitation_study.hpp"
+#include "support/start_up_state.hpp"
 #include "studies/transient_integration.hpp"
 #include "studies/transient_simulation.hpp"
 
 namespace {
 
-// Answers every prompt and pause with Enter.
-class EnterHost : public Host {
- public:
-  Key nextKey(const Screen&) override { return Key::special(Key::Kind::Enter); }
-  void beep() override {}
-};
-
-MachineData stateAfterStartUp() {
-  static const MachineData state = [] {
-    Screen screen;
-    EnterHost host;
-    Dialogue d(screen, host);
-    MachineData m;
-    titleScreen(d, m);
-    dataEntry(d, m);
-    excitationStudy(d, m);
-    // What the set-up dialogue of menu S leaves with every default kept.
-    m.betaref = m.beta;
-    m.dtgrad = 0.5f;
-    m.dygrad = 0.2f;
-    voltagesAndTorques(m);
-    return m;
-  }();
+MachineData stateAfterStartUpOnce() {
+  static const MachineData state = simulationStart();
   return state;
 }
 
 void ModelEvaluation(benchmark::State& state) {
-  MachineData m = stateAfterStartUp();
+  MachineData m = stateAfterStartUpOnce();
   SilentNotices notices;
   for (auto _ : state) {
     AngleTrigMemo fresh;  // a new one each time: every angle evaluated
@@ -51,7 +27,7 @@ void ModelEvaluation(benchmark::State& state) {
 BENCHMARK(ModelEvaluation);
 
 void DefaultSimulation(benchmark::State& state) {
-  const MachineData start = stateAfterStartUp();
+  const MachineData start = stateAfterStartUpOnce();
   Screen screen;
   EnterHost host;
   Dialogue d(screen, host);

@@ -28,9 +28,10 @@ void takeStepStartCopies(MachineData& m) {
   m.xhi0 = m.xhi;
 }
 
-// Udc until the ramp starts, Udcfin from its end, linear in between. With
-// tft <= tdt the linear branch is never reached, so tft - tdt = 0 is never
-// divided by.
+}  // namespace
+
+// With tft <= tdt the linear branch is never reached, so tft - tdt = 0 is
+// never divided by.
 void setSupplyVoltage(MachineData& m) {
   if (m.te <= m.tdt) {
     m.udc = m.Udc;
@@ -40,6 +41,8 @@ void setSupplyVoltage(MachineData& m) {
     m.udc = float((((LD(m.te) - m.tdt) * (LD(m.Udcfin) - m.Udc)) / (LD(m.tft) - m.tdt)) + m.Udc);
   }
 }
+
+namespace {
 
 void startMeans(MachineData& m) {
   m.iDmoy = m.iD0;

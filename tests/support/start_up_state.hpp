@@ -1,0 +1,37 @@
+#pragma once
+
+// The machine data as the program leaves them at the first main menu when
+// every default is kept, and as menu S then starts from them.
+
+#include "app/screens.hpp"
+#include "dialogue/dialogue.hpp"
+#include "model/dynamics.hpp"
+#include "studies/excitation_study.hpp"
+
+// Answers every prompt and pause with Enter.
+class EnterHost : public Host {
+ public:
+  Key nextKey(const Screen&) override { return Key::special(Key::Kind::Enter); }
+  void beep() override {}
+};
+
+inline MachineData stateAfterStartUp() {
+  Screen screen;
+  EnterHost host;
+  Dialogue d(screen, host);
+  MachineData m;
+  titleScreen(d, m);
+  dataEntry(d, m);
+  excitationStudy(d, m);
+  return m;
+}
+
+// What the set-up dialogue of menu S leaves when every answer is Enter.
+inline MachineData simulationStart() {
+  MachineData m = stateAfterStartUp();
+  m.betaref = m.beta;
+  m.dtgrad = 0.5f;
+  m.dygrad = 0.2f;
+  voltagesAndTorques(m);
+  return m;
+}
