@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the tests need, builds everything and runs the whole suite.
+# Installs what the tests need, builds everything and runs the whole suite:
+# once as built for use, once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer (any report fails the run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -10,3 +12,11 @@ jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMSA_SANITIZE=ON >/dev/null
+cmake --build build-sanitize -j"$jobs"
+(cd build-sanitize &&
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions="$PWD/../tools/lsan.supp" \
+  ctest --output-on-failure -j"$jobs")

@@ -1,6 +1,8 @@
 #include "model/angles.hpp"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "model/model_stop.hpp"
 
@@ -12,6 +14,21 @@ constexpr const char* kAlphaAbove180 = " commutation impossible car alpha > 180�
 constexpr const char* kMuAbove60 = " court-circuit car mu > 60° en te =";
 constexpr const char* kMuBelow0 = " impossibilité car mu < 0° en te =";
 constexpr const char* kAlphaUndefined = "arrêt sur impossibilité de calculer alpha en te = ";
+
+// cos of a stored angle, remembered for the last angle seen: in a simulation
+// the passes of a time step mostly end on the same single-precision alpha or
+// xhi, and the library's reduction of the argument is the costly part. The
+// same bits give the same library result, so nothing changes but the time.
+long double cosOf(float angle) {
+  thread_local std::uint32_t lastBits = 0;
+  thread_local long double lastCos = 1.0L;  // cos(+0), the value for bits 0
+  const auto bits = std::bit_cast<std::uint32_t>(angle);
+  if (bits != lastBits) {
+    lastCos = cosl(angle);
+    lastBits = bits;
+  }
+  return lastCos;
+}
 
 bool outsideUnitRange(float c) { return c > 1.0f || c < -1.0f || std::isnan(c); }
 
@@ -34,7 +51,7 @@ void checkOverlap(const MachineData& m) {
 
 void xhiFixed(MachineData& m, ModelNotices& notices) {
   fluxStep(m, notices);
-  const float cosval = float(cosl(m.xhi) - overlapTerm(m));
+  const float cosval = float(cosOf(m.xhi) - overlapTerm(m));
   if (outsideUnitRange(cosval)) throw ModelStop{kAlphaUndefined};
   const float sinval = sineOf(cosval);
   m.alpha = argument(cosval, sinval, notices);
@@ -51,7 +68,7 @@ void betaFixed(MachineData& m, ModelNotices& notices) {
   fluxStep(m, notices);
   m.alpha = float((LD(m.beta) - (5.0f * LD(pi)) / 6.0f) - m.delta);
   if (m.alpha > pi) throw ModelStop{kAlphaAbove180};
-  const float cosval = float(cosl(m.alpha) + overlapTerm(m));
+  const float cosval = float(cosOf(m.alpha) + overlapTerm(m));
   // No guard angle solves the overlap: hold xhi at its minimum instead.
   if (outsideUnitRange(cosval)) {
     m.xhi = m.xhimin;
