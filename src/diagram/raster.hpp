@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+#include "diagram/clip.hpp"
+#include "dialogue/picture.hpp"
+
+// Sets the pixels of a segment whose ends lie in the picture, both ends
+// included: straight runs for vertical and horizontal segments, Bresenham's
+// steps from the first end to the second for any other.
+void drawPixels(Picture& picture, std::uint8_t colour, PixelSegment segment);

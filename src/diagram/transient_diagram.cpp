@@ -1,0 +1,94 @@
+#include "diagram/transient_diagram.hpp"
+
+#include <optional>
+
+#include "diagram/line.hpp"
+#include "diagram/tick_loop.hpp"
+
+using LD = long double;
+
+namespace {
+
+void printHeader(Dialogue& d, const MachineData& m) {
+  d.printText("diagramme : 1 graduation horizontale =");
+  d.printNumber(m.dtgrad);
+  d.printText("s", Ending::NewLine);
+  d.printText("            1 graduation verticale =");
+  d.printNumber(m.dygrad);
+  d.printText("p.u. ou 10°", Ending::NewLine);
+}
+
+void printLegend(Dialogue& d) {
+  d.setColour(12);
+  d.printText(" omegam");
+  d.setColour(13);
+  d.printText(" mu ");
+  d.setColour(14);
+  d.printText(" xhi ");
+  d.setColour(15);
+  d.printText(" courant ");
+}
+
+void drawFrameAndAxes(Screen& s, const WorldWindow& w, const MachineData& m) {
+  drawLine(s, w, m.temin, m.ymin, m.temin, m.ymax);
+  drawLine(s, w, m.temin, m.ymax, m.temax, m.ymax);
+  drawLine(s, w, m.temax, m.ymax, m.temax, m.ymin);
+  drawLine(s, w, m.temax, m.ymin, m.temin, m.ymin);
+  drawLine(s, w, m.temin, 0, m.temax, 0);
+  drawLine(s, w, 0, m.ymin, 0, m.ymax);
+}
+
+// A tick whose position lands on the same pixel as the one drawn before it
+// would set the same pixels again; skipping it spares a graduation much finer
+// than a pixel from drawing millions of them.
+class SamePixelFilter {
+ public:
+  bool repeats(std::optional<PixelPoint> at, bool byColumn) {
+    if (!at) return false;
+    const long double key = byColumn ? at->column : at->row;
+    if (last_ && *last_ == key) return true;
+    last_ = key;
+    return false;
+  }
+
+ private:
+  std::optional<long double> last_;
+};
+
+// Ticks on the bottom and top edges, a third of a vertical graduation long.
+void drawTimeTicks(Screen& s, const WorldWindow& w, const MachineData& m) {
+  SamePixelFilter filter;
+  const auto tick = [&](float t) {
+    if (filter.repeats(mapToPixel(w, t, m.ymin), true)) return;
+    drawLine(s, w, t, m.ymin, t, float((LD(m.dygrad) / 3.0f) + m.ymin));
+    drawLine(s, w, t, m.ymax, t, float(LD(m.ymax) - (LD(m.dygrad) / 3.0f)));
+  };
+  forEachTick(m.temax, m.dtgrad, tick);
+  forEachTick(m.temin, -m.dtgrad, tick);
+}
+
+// Ticks on the left and right edges, a third of a time graduation long.
+void drawLevelTicks(Screen& s, const WorldWindow& w, const MachineData& m) {
+  SamePixelFilter filter;
+  const auto tick = [&](float y) {
+    if (filter.repeats(mapToPixel(w, m.temin, y), false)) return;
+    drawLine(s, w, m.temin, y, float((LD(m.dtgrad) / 3.0f) + m.temin), y);
+    drawLine(s, w, m.temax, y, float(LD(m.temax) - (LD(m.dtgrad) / 3.0f)), y);
+  };
+  forEachTick(m.ymax, m.dygrad, tick);
+  forEachTick(m.ymin, -m.dygrad, tick);
+}
+
+}  // namespace
+
+WorldWindow drawDiagram(Dialogue& d, const MachineData& m) {
+  d.clearScreen();
+  const WorldWindow window = setWorldWindow(m.temin, m.ymin, m.temax, m.ymax);
+  printHeader(d, m);
+  printLegend(d);
+  Screen& s = d.screen();
+  drawFrameAndAxes(s, window, m);
+  drawTimeTicks(s, window, m);
+  drawLevelTicks(s, window, m);
+  return window;
+}

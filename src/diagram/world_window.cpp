@@ -1,0 +1,36 @@
+#include "diagram/world_window.hpp"
+
+#include <cmath>
+#include <utility>
+
+#include "dialogue/picture.hpp"
+
+using LD = long double;
+
+WorldWindow setWorldWindow(float x1, float y1, float x2, float y2) {
+  if (x2 < x1) std::swap(x1, x2);
+  if (y2 < y1) std::swap(y1, y2);
+  return WorldWindow{x1, y1, float((LD(x2) - x1) + 1), float((LD(y2) - y1) + 1), true};
+}
+
+namespace {
+
+// Nearest whole number, halves away from zero.
+LD roundHalfAway(LD value) {
+  return value > 0 ? std::trunc(value + 0.5) : std::trunc(value - 0.5);
+}
+
+}  // namespace
+
+std::optional<PixelPoint> mapToPixel(const WorldWindow& window, float x, float y) {
+  LD u = x;
+  LD v = y;
+  if (window.on) {
+    u = ((LD(x) - window.x1) * kPictureWidth) * (1 / (LD(window.w) - 1));
+    v = ((LD(y) - window.y1) * kPictureHeight) * (1 / (LD(window.h) - 1));
+  }
+  if (!std::isfinite(u) || !std::isfinite(v)) return std::nullopt;
+  const LD column = roundHalfAway(u);
+  const LD row = window.on ? (kPictureHeight - 1) - roundHalfAway(v) : roundHalfAway(v);
+  return PixelPoint{column, row};
+}
