@@ -1,0 +1,19 @@
+#include "platform/text_input.hpp"
+
+#include "dialogue/cp437.hpp"
+
+std::vector<Key> keysForText(std::string_view utf8) {
+  std::vector<Key> keys;
+  for (const char32_t c : decodeUtf8(utf8)) {
+    if (c == U'\t') {
+      keys.push_back(Key::special(Key::Kind::Tab));
+    } else if (const auto code = unicodeToCp437(c)) {
+      keys.push_back(Key::character(*code));
+    }
+  }
+  return keys;
+}
+
+std::string_view firstLine(std::string_view text) {
+  return text.substr(0, text.find_first_of("\r\n"));
+}
