@@ -55,10 +55,25 @@ class SamePixelFilter {
   std::optional<long double> last_;
 };
 
+// A graduation far finer than a pixel runs its loop millions of times; the
+// window is let to show itself and answer now and then meanwhile.
+class KeepWindowAlive {
+ public:
+  explicit KeepWindowAlive(Dialogue& d) : d_(d) {}
+  void tick() {
+    if (++count_ % 4096 == 0) d_.host().pictureChanged(d_.screen());
+  }
+
+ private:
+  Dialogue& d_;
+  unsigned long count_ = 0;
+};
+
 // Ticks on the bottom and top edges, a third of a vertical graduation long.
-void drawTimeTicks(Screen& s, const WorldWindow& w, const MachineData& m) {
+void drawTimeTicks(Screen& s, const WorldWindow& w, const MachineData& m, KeepWindowAlive& alive) {
   SamePixelFilter filter;
   const auto tick = [&](float t) {
+    alive.tick();
     if (filter.repeats(mapToPixel(w, t, m.ymin), true)) return;
     drawLine(s, w, t, m.ymin, t, float((LD(m.dygrad) / 3.0f) + m.ymin));
     drawLine(s, w, t, m.ymax, t, float(LD(m.ymax) - (LD(m.dygrad) / 3.0f)));
@@ -68,9 +83,10 @@ void drawTimeTicks(Screen& s, const WorldWindow& w, const MachineData& m) {
 }
 
 // Ticks on the left and right edges, a third of a time graduation long.
-void drawLevelTicks(Screen& s, const WorldWindow& w, const MachineData& m) {
+void drawLevelTicks(Screen& s, const WorldWindow& w, const MachineData& m, KeepWindowAlive& alive) {
   SamePixelFilter filter;
   const auto tick = [&](float y) {
+    alive.tick();
     if (filter.repeats(mapToPixel(w, m.temin, y), false)) return;
     drawLine(s, w, m.temin, y, float((LD(m.dtgrad) / 3.0f) + m.temin), y);
     drawLine(s, w, m.temax, y, float(LD(m.temax) - (LD(m.dtgrad) / 3.0f)), y);
@@ -88,7 +104,8 @@ WorldWindow drawDiagram(Dialogue& d, const MachineData& m) {
   printLegend(d);
   Screen& s = d.screen();
   drawFrameAndAxes(s, window, m);
-  drawTimeTicks(s, window, m);
-  drawLevelTicks(s, window, m);
+  KeepWindowAlive alive(d);
+  drawTimeTicks(s, window, m, alive);
+  drawLevelTicks(s, window, m, alive);
   return window;
 }
