@@ -20,3 +20,6 @@ cmake --build build-sanitize -j"$jobs"
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions="$PWD/../tools/lsan.supp" \
   ctest --output-on-failure -j"$jobs")
+
+# The whole program and the answer parsing under libFuzzer, bounded in time.
+bash tools/fuzz.sh
