@@ -51,24 +51,21 @@ report() {
 }
 
 failed=0
+declare -A pids=()
 if [ "$jobs" -ge 2 ]; then
-  declare -A pids=()
   for name in "${targets[@]}"; do
     run_target "$name" &
     pids[$name]=$!
   done
-  for name in "${targets[@]}"; do
-    status=0
-    wait "${pids[$name]}" || status=$?
-    report "$name" "$status"
-    [ "$status" -eq 0 ] || failed=1
-  done
-else
-  for name in "${targets[@]}"; do
-    status=0
-    run_target "$name" || status=$?
-    report "$name" "$status"
-    [ "$status" -eq 0 ] || failed=1
-  done
 fi
+for name in "${targets[@]}"; do
+  status=0
+  if [ -n "${pids[$name]:-}" ]; then
+    wait "${pids[$name]}" || status=$?
+  else
+    run_target "$name" || status=$?
+  fi
+  report "$name" "$status"
+  [ "$status" -eq 0 ] || failed=1
+done
 exit "$failed"
