@@ -70,20 +70,16 @@ char menuChoice(const std::string& field) {
 }
 
 void runMainFlow(Dialogue& d, MachineData& m) {
-  guarded(d, m, [&] {
+  // Start-up and menu R: defaults, data entry and the excitation study.
+  const auto fromTitle = [&] {
     titleScreen(d, m);
     dataEntry(d, m);
     excitationStudy(d, m);
-  });
+  };
+  guarded(d, m, fromTitle);
   for (;;) {
     switch (menuChoice(showMenu(d, m))) {
-      case 'r':
-        guarded(d, m, [&] {
-          titleScreen(d, m);
-          dataEntry(d, m);
-          excitationStudy(d, m);
-        });
-        break;
+      case 'r': guarded(d, m, fromTitle); break;
       case 'd':
         guarded(d, m, [&] {
           dataEntry(d, m);

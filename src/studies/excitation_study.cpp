@@ -83,9 +83,7 @@ void results(Dialogue& d, MachineData& m) {
   m.Cem = float((((-LD(m.y)) * m.psidc - LD(m.psiqc) * m.x) * m.p) * m.Idc);
   printValueLine(d, " Couple électromagnétique Cem = ", m.Cem, " Nm");
   m.Cfrot = float(LD(m.omegam) * m.romegam);
-  d.printText(" Couple de frottement Cfrot = ");
-  d.printNumber(m.Cfrot);
-  printValueLine(d, " Nm soit perte de ", float(LD(m.omegam) * m.Cfrot), " W");
+  printFriction(d, m);
   m.Cmec = float(LD(m.Cem) - m.Cfrot);
   d.printText(" Couple mécanique = ");
   d.printNumber(m.Cmec);

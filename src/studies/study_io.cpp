@@ -22,6 +22,12 @@ void printValueLine(Dialogue& d, std::string_view text, float value, std::string
   d.printText(unit, Ending::NewLine);
 }
 
+void printFriction(Dialogue& d, const MachineData& m) {
+  d.printText(" Couple de frottement Cfrot = ");
+  d.printNumber(m.Cfrot);
+  printValueLine(d, " Nm soit perte de ", float(LD(m.omegam) * m.Cfrot), " W");
+}
+
 void printControlChoice(Dialogue& d) {
   d.printText(" Entrez 1 pour un calcul à angle d'attaque beta fixé", Ending::NewLine);
   d.printText("        2 pour un calcul à angle de garde xhi fixé", Ending::NewLine);

@@ -18,6 +18,9 @@ void promptRpm(Dialogue& d, std::string_view name, float& speed, std::string_vie
 // "text", number, "unit" and the end of the line.
 void printValueLine(Dialogue& d, std::string_view text, float value, std::string_view unit);
 
+// " Couple de frottement Cfrot = ", Cfrot, and the friction loss omegam·Cfrot in W.
+void printFriction(Dialogue& d, const MachineData& m);
+
 // The two lines that offer the control modes: 1 beta held fixed, 2 xhi held fixed.
 void printControlChoice(Dialogue& d);
 

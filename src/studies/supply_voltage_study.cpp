@@ -18,9 +18,7 @@ void steadyState(Dialogue& d, MachineData& m) {
   m.omega = float(LD(m.omegam) * m.p);
   d.parameterPrompt("Couple mécanique", m.Cmec, "Nm");
   m.Cfrot = float(LD(m.omegam) * m.romegam);
-  d.printText(" Couple de frottement Cfrot = ");
-  d.printNumber(m.Cfrot);
-  printValueLine(d, " Nm soit perte de ", float(LD(m.omegam) * m.Cfrot), " W");
+  printFriction(d, m);
   m.Cem = float(LD(m.Cfrot) + m.Cmec);
   printValueLine(d, " Couple électromagnétique Cem = ", m.Cem, " Nm");
   d.newLine();

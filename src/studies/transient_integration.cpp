@@ -62,17 +62,23 @@ void updateMeans(MachineData& m) {
   m.Cfrotmoy = float((LD(m.Cfrot) + m.Cfrot0) / 2.0f);
 }
 
+// Everything of an evaluation that follows from the state alone: currents,
+// angles, commutation and angle coefficients.
+void solveFromState(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
+  solveCurrents(m);
+  resolveAngles(m, notices);
+  const AngleTrig& t = trig.of(m);
+  commutationCoefficients(m, t);
+  angleCoefficients(m, t);
+}
+
 void pass(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
   m.psid = float(LD(m.psid0) - ((LD(m.iDmoy) * m.rA) * m.teinc));
   m.psiq = float(LD(m.psiq0) - ((LD(m.iQmoy) * m.rA) * m.teinc));
   m.psi = float(((LD(m.udcmoy) - m.uemoy) * m.teinc) + m.psi0);
   m.omegam = float(((((LD(m.Cemmoy) - m.Cfrotmoy) - m.Cmec) / m.J) * m.teinc) + m.omegam0);
   m.omega = float(LD(m.omegam) * m.p);
-  solveCurrents(m);
-  resolveAngles(m, notices);
-  const AngleTrig& t = trig.of(m);
-  commutationCoefficients(m, t);
-  angleCoefficients(m, t);
+  solveFromState(m, notices, trig);
   m.drau = float((LD(m.rau) - m.rau0) / m.teinc);
   m.dmu = float((LD(m.mu) - m.mu0) / m.teinc);
   m.dnu = float((LD(m.nu) - m.nu0) / m.teinc);
@@ -83,11 +89,7 @@ void pass(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
 }  // namespace
 
 void evaluateModel(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
-  solveCurrents(m);
-  resolveAngles(m, notices);
-  const AngleTrig& t = trig.of(m);
-  commutationCoefficients(m, t);
-  angleCoefficients(m, t);
+  solveFromState(m, notices, trig);
   voltagesAndTorques(m);
 }
 
