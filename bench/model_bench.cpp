@@ -5,7 +5,7 @@
 
 #include "model/model_notices.hpp"
 #include "support/start_up_state.hpp"
-#include "studies/transient_integration.hpp"
+#include "model/transient_integration.hpp"
 #include "studies/transient_simulation.hpp"
 
 namespace {

@@ -44,15 +44,8 @@ struct SimulationSettings {
   float ymin = 0, ymax = 0, dtgrad = 0, dygrad = 0;
 };
 
-// Working values of the transient simulation: the copies taken at the start
-// of every time step and the means its corrector passes use.
-struct StepWorkingValues {
-  float te0 = 0, psid0 = 0, psiq0 = 0, psi0 = 0, omegam0 = 0, Idc0 = 0, iD0 = 0, iQ0 = 0;
-  float udc0 = 0, ue0 = 0, Cem0 = 0, Cfrot0 = 0, rau0 = 0, mu0 = 0, nu0 = 0, xhi0 = 0;
-  float iDmoy = 0, iQmoy = 0, udcmoy = 0, uemoy = 0, Cemmoy = 0, Cfrotmoy = 0;
-};
 
-struct MachineData : DeviceParameters, OperatingPoint, SimulationSettings, StepWorkingValues {};
+struct MachineData : DeviceParameters, OperatingPoint, SimulationSettings {};
 
 // The defaults of the title screen (start-up and menu R), in their order.
 void loadDefaults(MachineData& m);

@@ -3,7 +3,7 @@
 #include "diagram/transient_diagram.hpp"
 #include "model/dynamics.hpp"
 #include "studies/study_io.hpp"
-#include "studies/transient_integration.hpp"
+#include "model/transient_integration.hpp"
 
 namespace {
 
@@ -61,8 +61,9 @@ void askSettings(Dialogue& d, MachineData& m) {
 class DiagramPlotter : public StepObserver {
  public:
   DiagramPlotter(Dialogue& d, const WorldWindow& world) : d_(d), world_(world) {}
-  void stepDone(const MachineData& m) override {
-    plotStep(d_, world_, {m.te0, m.omegam0, m.mu0, m.xhi0, m.Idc0}, {m.te, m.omegam, m.mu, m.xhi, m.Idc});
+  void stepDone(const StepPoint& start, const StepPoint& end) override {
+    plotStep(d_, world_, {start.te, start.omegam, start.mu, start.xhi, start.Idc},
+             {end.te, end.omegam, end.mu, end.xhi, end.Idc});
     d_.host().pictureChanged(d_.screen());
   }
 

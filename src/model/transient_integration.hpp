@@ -4,12 +4,26 @@
 #include "model/angle_trig.hpp"
 #include "model/model_notices.hpp"
 
-// Receives every finished time step; the step-start copies (te0, omegam0,
-// mu0, xhi0, Idc0) and the end values stand in the record.
+// What an observer of the integration sees at one end of a time step: the
+// four plotted quantities and the firing angle, supply voltage and torque.
+struct StepPoint {
+  float te;      // s
+  float omegam;  // rad/s
+  float mu;      // rad
+  float xhi;     // rad
+  float Idc;     // A
+  float beta;    // rad
+  float udc;     // V, the supply voltage on its ramp
+  float Cem;     // Nm
+};
+
+// Receives every finished time step, from its start to its end. The
+// integration does no input or output of its own: drawing, data files and
+// interruption are observers' business.
 class StepObserver {
  public:
   virtual ~StepObserver() = default;
-  virtual void stepDone(const MachineData& m) = 0;
+  virtual void stepDone(const StepPoint& start, const StepPoint& end) = 0;
 };
 
 // The time-domain integration of a supply-voltage transient from te = temin

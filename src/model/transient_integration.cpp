@@ -1,0 +1,105 @@
+#include "model/transient_integration.hpp"
+
+#include "model/angles.hpp"
+#include "model/commutation.hpp"
+#include "model/dynamics.hpp"
+#include "model/model_stop.hpp"
+
+using LD = long double;
+
+namespace {
+
+// An Euler predictor and three trapezoidal corrections.
+constexpr int kPassesPerStep = 4;
+
+// The values at the start of a time step, taken before anything of the step
+// is computed: the end values of the previous step.
+struct StepStart {
+  float te0, psid0, psiq0, psi0, omegam0, Idc0, iD0, iQ0;
+  float udc0, ue0, Cem0, Cfrot0, rau0, mu0, nu0, xhi0, beta0;
+};
+
+// The right-hand sides the passes advance the state with: the start values
+// for the Euler pass, then the means of start and latest end values.
+struct Means {
+  float iDmoy, iQmoy, udcmoy, uemoy, Cemmoy, Cfrotmoy;
+};
+
+StepStart takeStepStartCopies(const MachineData& m) {
+  return {m.te,  m.psid, m.psiq, m.psi, m.omegam, m.Idc, m.iD, m.iQ, m.udc,
+          m.ue,  m.Cem,  m.Cfrot, m.rau, m.mu,    m.nu,  m.xhi, m.beta};
+}
+
+Means startMeans(const StepStart& s) { return {s.iD0, s.iQ0, s.udc0, s.ue0, s.Cem0, s.Cfrot0}; }
+
+float mean(float value, float start) { return float((LD(value) + start) / 2.0f); }
+
+Means updateMeans(const MachineData& m, const StepStart& s) {
+  return {mean(m.iD, s.iD0), mean(m.iQ, s.iQ0), mean(m.udc, s.udc0),
+          mean(m.ue, s.ue0), mean(m.Cem, s.Cem0), mean(m.Cfrot, s.Cfrot0)};
+}
+
+// Everything of an evaluation that follows from the state alone: currents,
+// angles, commutation and angle coefficients.
+void solveFromState(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
+  solveCurrents(m);
+  resolveAngles(m, notices);
+  const AngleTrig& t = trig.of(m);
+  commutationCoefficients(m, t);
+  angleCoefficients(m, t);
+}
+
+Means pass(MachineData& m, const StepStart& s, const Means& w, ModelNotices& notices, AngleTrigMemo& trig) {
+  m.psid = float(LD(s.psid0) - ((LD(w.iDmoy) * m.rA) * m.teinc));
+  m.psiq = float(LD(s.psiq0) - ((LD(w.iQmoy) * m.rA) * m.teinc));
+  m.psi = float(((LD(w.udcmoy) - w.uemoy) * m.teinc) + s.psi0);
+  m.omegam = float(((((LD(w.Cemmoy) - w.Cfrotmoy) - m.Cmec) / m.J) * m.teinc) + s.omegam0);
+  m.omega = float(LD(m.omegam) * m.p);
+  solveFromState(m, notices, trig);
+  m.drau = float((LD(m.rau) - s.rau0) / m.teinc);
+  m.dmu = float((LD(m.mu) - s.mu0) / m.teinc);
+  m.dnu = float((LD(m.nu) - s.nu0) / m.teinc);
+  voltagesAndTorques(m);
+  return updateMeans(m, s);
+}
+
+StepPoint startPoint(const StepStart& s) {
+  return {s.te0, s.omegam0, s.mu0, s.xhi0, s.Idc0, s.beta0, s.udc0, s.Cem0};
+}
+
+StepPoint endPoint(const MachineData& m) { return {m.te, m.omegam, m.mu, m.xhi, m.Idc, m.beta, m.udc, m.Cem}; }
+
+}  // namespace
+
+// With tft <= tdt the linear branch is never reached, so tft - tdt = 0 is
+// never divided by.
+void setSupplyVoltage(MachineData& m) {
+  if (m.te <= m.tdt) {
+    m.udc = m.Udc;
+  } else if (m.te >= m.tft) {
+    m.udc = m.Udcfin;
+  } else {
+    m.udc = float((((LD(m.te) - m.tdt) * (LD(m.Udcfin) - m.Udc)) / (LD(m.tft) - m.tdt)) + m.Udc);
+  }
+}
+
+void evaluateModel(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
+  solveFromState(m, notices, trig);
+  voltagesAndTorques(m);
+}
+
+void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& observer) {
+  AngleTrigMemo trig;
+  m.te = m.temin;
+  for (;;) {
+    const StepStart start = takeStepStartCopies(m);
+    evaluateModel(m, notices, trig);
+    m.te = float(LD(m.te) + m.teinc);
+    setSupplyVoltage(m);
+    Means means = startMeans(start);
+    for (int k = 0; k < kPassesPerStep; ++k) means = pass(m, start, means, notices, trig);
+    observer.stepDone(startPoint(start), endPoint(m));
+    if (m.te >= m.temax) return;
+    if (!(m.te > start.te0)) throw ModelStop{kTimeStalled};
+  }
+}
