@@ -98,7 +98,7 @@ TEST(AnswerEditor, UpAndDownMoveByARowWithinALongAnswer) {
 TEST(AnswerEditor, EchoesAtTheCursorInThePresentColourAcrossRows) {
   Screen screen;
   screen.moveCursor(5, 78);
-  screen.setColour(12);
+  screen.setColour(Colour::LightRed);
   EXPECT_EQ(edit(screen, "abcd{HOME}X\n"), "Xabcd");
   EXPECT_EQ(screen.rowText(5), std::string(77, ' ') + "Xab");
   EXPECT_EQ(screen.rowText(6), "cd");  // the tail moved on into the next row

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text_input.hpp"
+#include "dialogue/text_input.hpp"
 
 namespace {
 

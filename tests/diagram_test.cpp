@@ -7,6 +7,7 @@
 #include "data/machine_data.hpp"
 #include "diagram/tick_loop.hpp"
 #include "diagram/transient_diagram.hpp"
+#include "diagram/plot_step.hpp"
 #include "diagram/world_window.hpp"
 #include "dialogue/dialogue.hpp"
 
@@ -86,7 +87,7 @@ TEST_F(Diagram, ClearsAndPrintsHeaderAndLegend) {
   EXPECT_EQ(screen.rowText(3), " omegam mu  xhi  courant");
   EXPECT_EQ(screen.row(), 3);  // the final answer is echoed after the legend
   EXPECT_EQ(screen.column(), 26);
-  EXPECT_EQ(screen.colour(), 15);
+  EXPECT_EQ(screen.colour(), Colour::White);
   EXPECT_TRUE(cellShows(3, 3, 12));   // o of omegam
   EXPECT_TRUE(cellShows(3, 9, 13));   // m of mu
   EXPECT_TRUE(cellShows(3, 13, 14));  // x of xhi
@@ -157,7 +158,7 @@ TEST_F(Diagram, PlotStepPutsEachCurveOnItsScale) {
   EXPECT_EQ(rowsOfColour(13), (std::set<int>{297}));  // mu 6.1°
   EXPECT_EQ(rowsOfColour(14), (std::set<int>{95}));   // xhi 49.5°
   EXPECT_EQ(rowsOfColour(15), (std::set<int>{223}));  // 5 A
-  EXPECT_EQ(screen.colour(), 15);
+  EXPECT_EQ(screen.colour(), Colour::White);
 
   using LD = long double;
   const float angle = float((LD(50) / 180) * pi);
@@ -199,7 +200,7 @@ TEST_F(Diagram, ValueThatIsNotFiniteDropsOnlyItsCurve) {
         for (std::uint8_t colour : {12, 13, 14, 15})
           EXPECT_EQ(rowsOfColour(colour).empty(), curve.colour == colour || curve.colour == 0)
               << int(curve.colour) << " " << bad << " " << atStart << " colour " << int(colour);
-        EXPECT_EQ(screen.colour(), 15);
+        EXPECT_EQ(screen.colour(), Colour::White);
       }
     }
   }

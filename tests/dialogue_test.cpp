@@ -69,7 +69,7 @@ TEST(Screen, ANewRowFromRow25ScrollsByOneTextRow) {
 
 TEST(Screen, PrintingWrapsAtColumn80AndClearKeepsTheColour) {
   Fixture f;
-  f.dialogue.setColour(13);
+  f.dialogue.setColour(Colour::LightMagenta);
   f.dialogue.moveCursor(2, 79);
   f.dialogue.printText("abc");
   EXPECT_EQ(f.screen.rowText(2), std::string(78, ' ') + "ab");
@@ -80,7 +80,7 @@ TEST(Screen, PrintingWrapsAtColumn80AndClearKeepsTheColour) {
   EXPECT_TRUE(allPixels(f.screen, 0, kPictureHeight, 0));
   EXPECT_EQ(f.screen.text(), std::string(25, '\n'));
   EXPECT_EQ(std::pair(f.screen.row(), f.screen.column()), std::pair(1, 1));
-  EXPECT_EQ(f.screen.colour(), 13);
+  EXPECT_EQ(f.screen.colour(), Colour::LightMagenta);
 }
 
 // Glyph pixels take the present colour, the rest of the cell the background,
@@ -89,7 +89,7 @@ TEST(Screen, ACharacterPaintsItsWholeCell) {
   Fixture f;
   for (int y = 14; y < 28; ++y)
     for (int x = 16; x < 32; ++x) f.screen.picture().set(x, y, 5);  // under cells (2,3) and (2,4)
-  f.dialogue.setColour(10);
+  f.dialogue.setColour(Colour::LightGreen);
   f.dialogue.moveCursor(2, 3);
   f.dialogue.printText("A ");
   const Glyph& glyph = kFont8x14['A'];

@@ -14,7 +14,7 @@
 
 #include "../fuzz/fuzz_keys.hpp"
 #include "app/headless_host.hpp"
-#include "headless_run.hpp"
+#include "support/headless_run.hpp"
 
 namespace {
 

@@ -6,7 +6,8 @@
 #include <set>
 #include <utility>
 
-#include "diagram/clip.hpp"
+#include "graphics/clip.hpp"
+#include "graphics/line.hpp"
 #include "diagram/line.hpp"
 #include "diagram/world_window.hpp"
 #include "dialogue/screen.hpp"
@@ -27,7 +28,7 @@ PixelSet lit(const Picture& picture) {
 
 PixelSet drawn(PixelPoint a, PixelPoint b) {
   auto picture = std::make_unique<Picture>();
-  drawPixelSegment(*picture, 9, a, b);
+  drawLine(*picture, a, b, Colour::LightBlue);
   return lit(*picture);
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "headless_run.hpp"
+#include "support/headless_run.hpp"
 
 namespace {
 

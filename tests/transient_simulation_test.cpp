@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "headless_run.hpp"
+#include "support/headless_run.hpp"
 #include "model/model_stop.hpp"
 #include "model/transient_integration.hpp"
 #include "support/start_up_state.hpp"

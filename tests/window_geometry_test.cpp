@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogue/picture.hpp"
-#include "platform/window_geometry.hpp"
+#include "graphics/picture.hpp"
+#include "graphics/window_geometry.hpp"
 
 namespace {
 

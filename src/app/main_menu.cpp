@@ -4,6 +4,7 @@
 #include "model/model_stop.hpp"
 #include "studies/excitation_study.hpp"
 #include "studies/stop_report.hpp"
+#include "studies/study_io.hpp"
 #include "studies/supply_voltage_study.hpp"
 #include "studies/transient_simulation.hpp"
 
@@ -17,20 +18,21 @@ void showStatusLines(Dialogue& d, const MachineData& m) {
     const char* unit;
   };
   const Line lines[] = {
-      {" beta    = ", float((LD(m.beta) / pi) * 180.0f), "°"},
-      {" xhi     = ", float((LD(m.xhi) / pi) * 180.0f), "°"},
-      {" mu      = ", float((LD(m.mu) / pi) * 180.0f), "°"},
+      {" beta    = ", degrees(m.beta), "°"},
+      {" xhi     = ", degrees(m.xhi), "°"},
+      {" mu      = ", degrees(m.mu), "°"},
+      // Multiplied before dividing, unlike the speed prompts: the last digit may differ.
       {" vitesse = ", float((30.0f * LD(m.omegam)) / pi), " rpm"},
       {" courant = ", m.Idc, " A"},
       {" tension = ", m.udc, " V"},
   };
-  d.setColour(10);
+  d.setColour(Colour::LightGreen);
   for (const Line& line : lines) {
     d.printText(line.label);
     d.printNumber(line.value);
     d.printText(line.unit, Ending::NewLine);
   }
-  d.setColour(15);
+  d.setColour(Colour::White);
 }
 
 std::string showMenu(Dialogue& d, const MachineData& m) {

@@ -19,13 +19,13 @@ void printHeader(Dialogue& d, const MachineData& m) {
 }
 
 void printLegend(Dialogue& d) {
-  d.setColour(12);
+  d.setColour(Colour::LightRed);
   d.printText(" omegam");
-  d.setColour(13);
+  d.setColour(Colour::LightMagenta);
   d.printText(" mu ");
-  d.setColour(14);
+  d.setColour(Colour::Yellow);
   d.printText(" xhi ");
-  d.setColour(15);
+  d.setColour(Colour::White);
   d.printText(" courant ");
 }
 

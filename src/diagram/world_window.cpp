@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "dialogue/picture.hpp"
+#include "graphics/picture.hpp"
 
 using LD = long double;
 

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "graphics/pixel_point.hpp"
+
 // The rectangle of user units laid over the whole picture, y pointing up.
 struct WorldWindow {
   float x1 = 0, y1 = 0;  // left and bottom edges
@@ -12,12 +14,6 @@ struct WorldWindow {
 // The window that puts (x1, y1)-(x2, y2) onto the picture; reversed corners
 // are exchanged first.
 WorldWindow setWorldWindow(float x1, float y1, float x2, float y2);
-
-// A pixel position as whole numbers kept in long double: a point far outside
-// the picture need not fit an int, and the clipping cuts it as it is.
-struct PixelPoint {
-  long double column, row;
-};
 
 // The pixel of a point in user units: x = x1 falls on column 0, x = x2 on
 // column 640, y = y1 on row 349, y = y2 on row -1. Nothing when the point or

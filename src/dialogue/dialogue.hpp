@@ -21,7 +21,7 @@ class Dialogue {
   void printWhole(std::int32_t value, Ending ending = Ending::None);
   void newLine() { screen_.newLine(); }
   void clearScreen() { screen_.clear(); }
-  void setColour(std::uint8_t colour) { screen_.setColour(colour); }
+  void setColour(Colour colour) { screen_.setColour(colour); }
   void moveCursor(int row, int column) { screen_.moveCursor(row, column); }
   // Lets the user type one line and returns its first answer field (code page 437).
   std::string readAnswer();

@@ -14,7 +14,7 @@ void Screen::paintCell(int row, int column, std::uint8_t code) {
   for (int y = 0; y < kGlyphHeight; ++y) {
     for (int x = 0; x < kGlyphWidth; ++x) {
       const bool on = (glyph[static_cast<std::size_t>(y)] >> (7 - x)) & 1;
-      picture_.set(left + x, top + y, on ? colour_ : kBackground);
+      picture_.set(left + x, top + y, on ? paletteIndex(colour_) : kBackground);
     }
   }
 }

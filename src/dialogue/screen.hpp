@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "dialogue/picture.hpp"
+#include "graphics/picture.hpp"
 
 inline constexpr int kTextColumns = 80;
 inline constexpr int kTextRows = 25;
@@ -22,8 +22,8 @@ class Screen {
   // Scrolls the picture and the grid up by one text row.
   void scrollUp();
   void clear();
-  void setColour(std::uint8_t colour) { colour_ = colour & 15; }
-  std::uint8_t colour() const { return colour_; }
+  void setColour(Colour colour) { colour_ = colour; }
+  Colour colour() const { return colour_; }
   void moveCursor(int row, int column);
   int row() const { return row_; }
   int column() const { return column_; }
@@ -46,6 +46,6 @@ class Screen {
   std::array<std::uint8_t, kTextColumns * kTextRows> grid_{};
   int row_ = 1;
   int column_ = 1;
-  std::uint8_t colour_ = 15;
+  Colour colour_ = Colour::White;
   static constexpr std::uint8_t kBackground = 0;
 };

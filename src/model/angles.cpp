@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "model/machine_formulas.hpp"
 #include "model/model_stop.hpp"
 
 using LD = long double;
@@ -58,7 +59,7 @@ void xhiFixed(MachineData& m, ModelNotices& notices) {
   m.mu = float(LD(m.alpha) - m.xhi);
   checkOverlap(m);
   m.mu2 = float(LD(m.mu) / 2.0f);
-  m.nu = float((LD(pi) / 2.0f + m.xhi) + m.mu2);
+  m.nu = overlapCentreAngle(m);
   m.rau = float(LD(m.delta) + m.nu);
   m.beta = float((LD(pi) / 3.0f + m.rau) + m.mu2);
 }
@@ -66,7 +67,7 @@ void xhiFixed(MachineData& m, ModelNotices& notices) {
 void betaFixed(MachineData& m, ModelNotices& notices) {
   m.beta = m.betaref;
   fluxStep(m, notices);
-  m.alpha = float((LD(m.beta) - (5.0f * LD(pi)) / 6.0f) - m.delta);
+  m.alpha = firingAngleFromAdvance(m);
   if (m.alpha > pi) throw ModelStop{kAlphaAbove180};
   const float cosval = float(cosOf(m.alpha) + overlapTerm(m));
   // No guard angle solves the overlap: hold xhi at its minimum instead.

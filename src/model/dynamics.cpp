@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/machine_formulas.hpp"
 #include "model/model_stop.hpp"
 
 using LD = long double;
@@ -59,7 +60,7 @@ void angleCoefficients(MachineData& m, const AngleTrig& t) {
 }
 
 void voltagesAndTorques(MachineData& m) {
-  m.Radd = float(((LD(m.M) * m.rA) / m.Lr) * m.coeffradd);
+  m.Radd = damperResistance(m);
   m.urot = float((-(LD(m.drau) + m.omega)) * ((LD(m.M) * m.x) * m.iQ + ((LD(m.iD) * m.M) + m.mfif) * m.y));
   float wmu = float(((LD(m.lc) * m.kzmu) * m.Idc) * 0.5);
   wmu = float((LD(m.psidc) * m.kxmu + wmu) - LD(m.psiqc) * m.kymu);
@@ -69,6 +70,6 @@ void voltagesAndTorques(MachineData& m) {
   m.unu = float((-LD(m.dnu)) * wnu);
   m.ures = float((((LD(m.z) * m.r) + m.rdc) + m.Radd) * m.Idc);
   m.ue = float(((LD(m.umu) + m.urot) + m.unu) + m.ures);
-  m.Cem = float((((-LD(m.y)) * m.psidc - LD(m.psiqc) * m.x) * m.p) * m.Idc);
-  m.Cfrot = float(LD(m.omegam) * m.romegam);
+  m.Cem = electromagneticTorque(m);
+  m.Cfrot = frictionTorque(m);
 }

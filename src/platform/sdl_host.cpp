@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "dialogue/picture.hpp"
+#include "graphics/picture.hpp"
 #include "dialogue/screen.hpp"
-#include "platform/text_input.hpp"
+#include "dialogue/text_input.hpp"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "dialogue/host.hpp"
 #include "platform/sdl_beeper.hpp"
-#include "platform/window_geometry.hpp"
+#include "graphics/window_geometry.hpp"
 
 struct SDL_Window;
 struct SDL_Renderer;

@@ -1,5 +1,6 @@
 #include "studies/supply_voltage_study.hpp"
 
+#include "model/steady_state.hpp"
 #include "studies/iteration_screen.hpp"
 #include "studies/study_io.hpp"
 
@@ -11,19 +12,15 @@ void steadyState(Dialogue& d, MachineData& m) {
   d.clearScreen();
   d.printText(" Calcul d'un état de régime", Ending::NewLine);
   d.newLine();
-  m.drau = 0.0f;
-  m.dmu = 0.0f;
-  m.dnu = 0.0f;
+  startSupplyVoltageStudy(m);
   promptRpm(d, "Vitesse mécanique", m.omegam, "r/min");
-  m.omega = float(LD(m.omegam) * m.p);
   d.parameterPrompt("Couple mécanique", m.Cmec, "Nm");
-  m.Cfrot = float(LD(m.omegam) * m.romegam);
+  requestedTorques(m);
   printFriction(d, m);
-  m.Cem = float(LD(m.Cfrot) + m.Cmec);
   printValueLine(d, " Couple électromagnétique Cem = ", m.Cem, " Nm");
   d.newLine();
   d.parameterPrompt("Flux d'induit dû à l'inducteur mf* if", m.mfif, " Wb");
-  m.Ef = float(LD(m.omega) * m.mfif);
+  fieldEmf(m);
   printValueLine(d, " Amplitude de la tension d'induit due à l'inducteur", m.Ef, " V");
   d.newLine();
   printControlChoice(d);
@@ -49,36 +46,25 @@ void referenceAndStartAngles(Dialogue& d, MachineData& m) {
   promptDegrees(d, "Angle delta pour début des itérations", m.delta, "°");
   d.newLine();
   if (betaHeld) {
-    m.alpha = float((LD(m.beta) - (5.0f * LD(pi)) / 6.0f) - m.delta);
-    m.alpha1 = float(LD(m.alpha) - m.mu2);
-    m.xhi = float(LD(m.alpha1) - m.mu2);
+    startAnglesBetaHeld(m);
   } else {
-    m.alpha1 = float(LD(m.mu2) + m.xhi);
-    m.alpha = float(LD(m.mu) + m.xhi);
-    m.beta = float(((5.0f * LD(pi)) / 6.0f + m.alpha) + m.delta);
+    startAnglesXhiHeld(m);
   }
-  m.iD = 0.0f;
-  m.iQ = 0.0f;
   d.pause();
 }
 
 // The current that gives the electromagnetic torque, with the flux vector of
-// the previous pass. The damper resistance is referred through M/Lr once here.
-void torqueCurrent(Dialogue& d, MachineData& m) {
-  m.Radd = float(((LD(m.M) * m.rA) / m.Lr) * m.coeffradd);
+// the previous pass.
+void newCurrent(Dialogue& d, MachineData& m) {
+  torqueCurrent(m);
   printValueLine(d, " Résistance additionnelle due aux amortisseurs Radd = ", m.Radd, " ohms");
-  m.Idc = float(LD(m.Cem) / ((((-LD(m.y)) * m.psidc - LD(m.psiqc) * m.x) * m.p)));
 }
 
 void results(Dialogue& d, MachineData& m) {
   d.printText(" Fin des itérations", Ending::NewLine);
   d.newLine();
-  m.udc = float((((LD(m.z) * m.r) + m.rdc) + m.Radd) * m.Idc + ((-LD(m.omega)) * m.y) * m.mfif);
+  supplyVoltageResults(m);
   printValueLine(d, " Tension d'alimentation nécessaire udcini = ", m.udc, " V");
-  m.Udc = m.udc;
-  m.psid = float(((LD(m.x) * m.M) * m.Idc) + m.mfif);
-  m.psiq = float(((-LD(m.M)) * m.y) * m.Idc);
-  m.psi = float((LD(m.psidc) * m.x + ((LD(m.z) * m.lc) + m.ldc) * m.Idc) - LD(m.psiqc) * m.y);
   printValueLine(d, " Flux de l'amortisseur d'axe D = ", m.psid, " Wb");
   printValueLine(d, " Flux de l'amortisseur d'axe Q = ", m.psiq, " Wb");
   printValueLine(d, " Flux du circuit d'induit = ", m.psi, " Wb");
@@ -93,6 +79,6 @@ void supplyVoltageStudy(Dialogue& d, MachineData& m) {
   steadyState(d, m);
   referenceAndStartAngles(d, m);
   askIterationChoice(d, m);
-  runIterations(d, m, notices, [&] { torqueCurrent(d, m); });
+  runIterations(d, m, notices, [&] { newCurrent(d, m); });
   results(d, m);
 }

@@ -1,5 +1,6 @@
 #include "studies/transient_simulation.hpp"
 
+#include "diagram/plot_step.hpp"
 #include "diagram/transient_diagram.hpp"
 #include "model/dynamics.hpp"
 #include "studies/study_io.hpp"

@@ -1,4 +1,4 @@
-#include "platform/text_input.hpp"
+#include "dialogue/text_input.hpp"
 
 #include "dialogue/cp437.hpp"
 

@@ -1,9 +1,9 @@
-#include "diagram/clip.hpp"
+#include "graphics/clip.hpp"
 
 #include <cmath>
 #include <utility>
 
-#include "dialogue/picture.hpp"
+#include "graphics/picture.hpp"
 
 using LD = long double;
 

@@ -1,8 +1,8 @@
-#include "platform/window_geometry.hpp"
+#include "graphics/window_geometry.hpp"
 
 #include <algorithm>
 
-#include "dialogue/picture.hpp"
+#include "graphics/picture.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "diagram/raster.hpp"
+#include "graphics/raster.hpp"
 
 #include <cstdlib>
 #include <utility>

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "diagram/clip.hpp"
-#include "dialogue/picture.hpp"
+#include "graphics/clip.hpp"
+#include "graphics/picture.hpp"
 
 // Sets the pixels of a segment whose ends lie in the picture, both ends
 // included: straight runs for vertical and horizontal segments, Bresenham's

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "diagram/world_window.hpp"
+#include "graphics/pixel_point.hpp"
 
 // A pixel of the picture: column 0-639, row 0-349.
 struct PixelEnd {

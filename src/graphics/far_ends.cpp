@@ -1,4 +1,4 @@
-#include "diagram/far_ends.hpp"
+#include "graphics/far_ends.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diagram/world_window.hpp"
+#include "graphics/pixel_point.hpp"
 
 // How far from the picture's origin a pixel coordinate may lie and still be
 // clipped by the ordinary pixel arithmetic; pictures of any real diagram stay

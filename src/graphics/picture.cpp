@@ -1,4 +1,4 @@
-#include "dialogue/picture.hpp"
+#include "graphics/picture.hpp"
 
 #include <algorithm>
 #include <cstring>
