@@ -8,6 +8,8 @@
 #include "model/commutation.hpp"
 #include "model/dynamics.hpp"
 #include "model/model_stop.hpp"
+#include "model/steady_state.hpp"
+#include "studies/stop_report.hpp"
 
 namespace {
 
@@ -98,12 +100,12 @@ MachineData defaultSteadyState() {
   return m;
 }
 
-std::string stopMessage(MachineData& m) {
+std::string stopText(MachineData& m) {
   SilentNotices notices;
   try {
     resolveAngles(m, notices);
   } catch (const ModelStop& stop) {
-    return stop.message;
+    return std::string(stopMessage(stop.reason));
   }
   return "";
 }
@@ -111,7 +113,7 @@ std::string stopMessage(MachineData& m) {
 TEST(ResolveAngles, XhiFixedKeepsTheGuardAngleAndTiesTheAngles) {
   MachineData m = defaultSteadyState();
   const float xhi = m.xhi;
-  EXPECT_EQ(stopMessage(m), "");
+  EXPECT_EQ(stopText(m), "");
   EXPECT_EQ(m.xhi, xhi);
   EXPECT_NEAR(m.mu * 180 / kPi, 6.1, 0.1);
   EXPECT_NEAR(m.mu2, m.mu / 2, 1e-7);
@@ -123,12 +125,12 @@ TEST(ResolveAngles, XhiFixedKeepsTheGuardAngleAndTiesTheAngles) {
 
 TEST(ResolveAngles, BetaFixedFindsTheSameStateFromItsBeta) {
   MachineData xhiHeld = defaultSteadyState();
-  ASSERT_EQ(stopMessage(xhiHeld), "");
+  ASSERT_EQ(stopText(xhiHeld), "");
   MachineData betaHeld = defaultSteadyState();
   betaHeld.ControlMode = 1.5f;  // 1.5 itself holds beta here
   betaHeld.betaref = xhiHeld.beta;
   betaHeld.xhi = 0;
-  EXPECT_EQ(stopMessage(betaHeld), "");
+  EXPECT_EQ(stopText(betaHeld), "");
   EXPECT_EQ(betaHeld.beta, xhiHeld.beta);
   EXPECT_NEAR(betaHeld.xhi, xhiHeld.xhi, 1e-5);
   EXPECT_NEAR(betaHeld.mu, xhiHeld.mu, 1e-5);
@@ -136,12 +138,12 @@ TEST(ResolveAngles, BetaFixedFindsTheSameStateFromItsBeta) {
 
 TEST(ResolveAngles, GuardAngleBelowItsMinimumSwitchesToXhiHeldAtTheMinimum) {
   MachineData reference = defaultSteadyState();
-  ASSERT_EQ(stopMessage(reference), "");
+  ASSERT_EQ(stopText(reference), "");
   MachineData m = defaultSteadyState();
   m.ControlMode = 1;
   m.betaref = reference.beta;
   m.xhimin = float(60 * kPi / 180);  // above the 49.5 degrees beta would give
-  EXPECT_EQ(stopMessage(m), "");
+  EXPECT_EQ(stopText(m), "");
   EXPECT_EQ(m.xhi, m.xhimin);
   EXPECT_NE(m.beta, m.betaref);  // recomputed by the xhi-held branch
 }
@@ -151,7 +153,7 @@ TEST(ResolveAngles, StopsWithTheFourMessagesAndKeepsWhatItComputed) {
     MachineData m = defaultSteadyState();
     m.ControlMode = 1;
     m.betaref = float(400 * kPi / 180);
-    EXPECT_EQ(stopMessage(m), " commutation impossible car alpha > 180° en te = ");
+    EXPECT_EQ(stopText(m), " commutation impossible car alpha > 180° en te = ");
     EXPECT_GT(m.alpha, pi);
     EXPECT_EQ(m.beta, m.betaref);
   }
@@ -159,20 +161,20 @@ TEST(ResolveAngles, StopsWithTheFourMessagesAndKeepsWhatItComputed) {
     MachineData m = defaultSteadyState();
     m.lc = 0.08f;  // a long overlap for the same current
     const float mu2 = m.mu2;
-    EXPECT_EQ(stopMessage(m), " court-circuit car mu > 60° en te =");
+    EXPECT_EQ(stopText(m), " court-circuit car mu > 60° en te =");
     EXPECT_GT(m.mu, pi / 3);
     EXPECT_EQ(m.mu2, mu2);  // assigned only after the checks
   }
   {
     MachineData m = defaultSteadyState();
     m.Idc = -5;
-    EXPECT_EQ(stopMessage(m), " impossibilité car mu < 0° en te =");
+    EXPECT_EQ(stopText(m), " impossibilité car mu < 0° en te =");
     EXPECT_LT(m.mu, 0);
   }
   {
     MachineData m = defaultSteadyState();
     m.x = std::nanf("");
-    EXPECT_EQ(stopMessage(m), "arrêt sur impossibilité de calculer alpha en te = ");
+    EXPECT_EQ(stopText(m), "arrêt sur impossibilité de calculer alpha en te = ");
   }
 }
 
@@ -181,14 +183,14 @@ TEST(ResolveAngles, ZeroOverlapIsAcceptedButARoundedNegativeOneStops) {
   MachineData m = defaultSteadyState();
   m.xhi = 0;
   m.Idc = 0;  // cosval exactly 1: alpha = 0 = xhi
-  EXPECT_EQ(stopMessage(m), "");
+  EXPECT_EQ(stopText(m), "");
   EXPECT_EQ(m.mu, 0.0f);
   // Without current the overlap is mathematically 0, but arccos(cos xhi)
   // rounds below this xhi: the model reports it as a negative overlap.
   MachineData rounded = defaultSteadyState();
   rounded.xhi = 0.3f;
   rounded.Idc = 0;
-  EXPECT_EQ(stopMessage(rounded), " impossibilité car mu < 0° en te =");
+  EXPECT_EQ(stopText(rounded), " impossibilité car mu < 0° en te =");
 }
 
 TEST(SolveCurrents, CurrentsToFluxesAndBackGiveTheSameCurrents) {
@@ -217,30 +219,37 @@ TEST(SolveCurrents, NegativeCurrentStopsButZerosPass) {
     solveCurrents(m);
     FAIL() << "a negative current must stop";
   } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.message, " arrêt sur courant négatif en te =");
+    EXPECT_EQ(stop.reason, StopReason::NegativeCurrent);
     EXPECT_LT(m.Idc, 0);
   }
   m.x = m.y = m.z = std::nanf("");
   EXPECT_THROW(solveCurrents(m), ModelStop);
 }
 
-TEST(VoltagesAndTorques, SteadyStateSupplyVoltageWithoutRatesOrDamperCurrents) {
+// In a steady state the armature voltage of the dynamic equations is the
+// supply voltage the supply-voltage study finds, and the current that study
+// derives from the torque is the current that gives it.
+TEST(VoltagesAndTorques, AgreeWithTheSupplyVoltageStudyInASteadyState) {
   MachineData m = defaultSteadyState();
   SilentNotices notices;
   ASSERT_NO_THROW(resolveAngles(m, notices));
   commutationCoefficients(m);
-  angleCoefficients(m);
+  angleCoefficients(m, AngleTrig::of(m));
   m.omega = float(m.omegam * m.p);
   m.iD = m.iQ = 0;
   m.drau = m.dmu = m.dnu = 0;
   voltagesAndTorques(m);
   EXPECT_EQ(m.umu, 0.0f);
   EXPECT_EQ(m.unu, 0.0f);
-  EXPECT_FLOAT_EQ(m.Radd, float(m.rA * (long double)m.coeffradd));  // M = Lr
-  const double expected = (m.z * m.r + m.rdc + m.Radd) * double(m.Idc) - double(m.omega) * m.y * m.mfif;
-  EXPECT_NEAR(m.ue, expected, 1e-3);
-  EXPECT_NEAR(m.Cem, (-m.y * m.psidc - m.psiqc * m.x) * m.p * m.Idc, 1e-4);
-  EXPECT_FLOAT_EQ(m.Cfrot, m.omegam * m.romegam);
+  MachineData study = m;
+  torqueCurrent(study);
+  EXPECT_FLOAT_EQ(study.Idc, m.Idc);
+  supplyVoltageResults(study);
+  EXPECT_NEAR(m.ue, study.udc, 1e-4 * std::fabs(study.udc));
+  const float friction = m.Cfrot;
+  m.omegam *= 2;
+  voltagesAndTorques(m);
+  EXPECT_FLOAT_EQ(m.Cfrot, 2 * friction);  // viscous friction
   m.Idc = 0;
   voltagesAndTorques(m);
   EXPECT_EQ(m.Cem, 0.0f);

@@ -89,7 +89,7 @@ TEST(TransientIntegration, ZeroStepEndsInTheNegativeCurrentStopAtTheStartTime) {
     simulate(m);
     FAIL() << "a zero step must stop";
   } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.message, " arrêt sur courant négatif en te =");
+    EXPECT_EQ(stop.reason, StopReason::NegativeCurrent);
     EXPECT_EQ(m.te, m.temin);
   }
 }
@@ -104,7 +104,7 @@ TEST(TransientIntegration, StepsThatDoNotMoveTheTimeEndAfterOneStep) {
       integrateTransient(m, notices, recorder);
       FAIL() << teinc;
     } catch (const ModelStop& stop) {
-      if (stop.message == kTimeStalled) {
+      if (stop.reason == StopReason::TimeStalled) {
         EXPECT_EQ(recorder.steps.size(), 1u) << teinc;
       }  // otherwise the model itself stopped first, which is its own behaviour
     }
@@ -118,7 +118,7 @@ TEST(TransientIntegration, StepsThatDoNotMoveTheTimeEndAfterOneStep) {
   try {
     integrateTransient(late, notices, recorder);
   } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.message, kTimeStalled);
+    EXPECT_EQ(stop.reason, StopReason::TimeStalled);
   }
   EXPECT_EQ(recorder.steps.size(), 1u);
 }
@@ -133,7 +133,7 @@ TEST(TransientIntegration, StopInAPassLeavesTheEulerAdvancedState) {
     integrateTransient(m, notices, recorder);
     FAIL() << "the current must turn negative";
   } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.message, " arrêt sur courant négatif en te =");
+    EXPECT_EQ(stop.reason, StopReason::NegativeCurrent);
     EXPECT_LT(m.Idc, 0.0f);
     const float failingStepStart = recorder.steps.back().te;
     EXPECT_EQ(m.te, float((long double)failingStepStart + m.teinc));  // the time of the pass, not of the step start

@@ -24,7 +24,6 @@ class HeadlessHost : public Host {
   void answerAwaited(const Screen& screen) override;
   Key nextKey(const Screen& screen) override;
   void beep() override {}
-  int readsSoFar() const { return reads_; }
 
  private:
   std::deque<Key> keys_;

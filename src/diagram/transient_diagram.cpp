@@ -61,8 +61,10 @@ class KeepWindowAlive {
  public:
   explicit KeepWindowAlive(Dialogue& d) : d_(d) {}
   void tick() {
-    if (++count_ % 4096 == 0) d_.host().pictureChanged(d_.screen());
+    if (++count_ % kTicksBetweenShows == 0) d_.host().pictureChanged(d_.screen());
   }
+  // Far more often than a display can follow, and still cheap.
+  static constexpr unsigned long kTicksBetweenShows = 4096;
 
  private:
   Dialogue& d_;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -13,11 +14,11 @@ constexpr std::size_t kFieldLimit = 4096;
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-int digitValue(char c) {
+std::optional<int> digitValue(char c) {
   if (isDigit(c)) return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 99;
+  return std::nullopt;
 }
 
 // &H, &O, &B numbers: the digits of that base up to the first other character,
@@ -25,9 +26,9 @@ int digitValue(char c) {
 float radixValue(std::string_view digits, int base) {
   std::uint32_t value = 0;
   for (char c : digits) {
-    const int d = digitValue(c);
-    if (d >= base) break;
-    value = value * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(d);
+    const std::optional<int> d = digitValue(c);
+    if (!d || *d >= base) break;
+    value = value * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(*d);
   }
   return static_cast<float>(static_cast<std::int32_t>(value));
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -14,14 +15,15 @@ std::string trimFraction(std::string digits) {
   return digits;
 }
 
-// The decimal exponent of the first significant digit, when it lies in -1..6.
-int plainExponent(double magnitude) {
+// The decimal exponent of the first significant digit, when it lies in -1..6:
+// such numbers are written without an exponent.
+std::optional<int> plainExponent(double magnitude) {
   static constexpr std::array<double, 9> kPowers{0.1, 1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7};
   for (int e = -1; e <= 6; ++e)
     if (magnitude >= kPowers[static_cast<std::size_t>(e + 1)] &&
         magnitude < kPowers[static_cast<std::size_t>(e + 2)])
       return e;
-  return 99;
+  return std::nullopt;
 }
 
 std::string exponentNotation(double value) {
@@ -43,11 +45,11 @@ std::string formatNumber(float value) {
   if (std::isinf(value)) return value > 0 ? " inf" : "-inf";
   if (value == 0) return " 0";
   const double wide = value;
-  const int e = plainExponent(std::fabs(wide));
+  const std::optional<int> e = plainExponent(std::fabs(wide));
   std::string text;
-  if (e <= 6) {
+  if (e) {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*f", 6 - e, wide);
+    std::snprintf(buffer, sizeof buffer, "%.*f", 6 - *e, wide);
     text = trimFraction(buffer);
   } else {
     text = exponentNotation(wide);

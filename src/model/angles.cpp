@@ -11,11 +11,6 @@ using LD = long double;
 
 namespace {
 
-constexpr const char* kAlphaAbove180 = " commutation impossible car alpha > 180° en te = ";
-constexpr const char* kMuAbove60 = " court-circuit car mu > 60° en te =";
-constexpr const char* kMuBelow0 = " impossibilité car mu < 0° en te =";
-constexpr const char* kAlphaUndefined = "arrêt sur impossibilité de calculer alpha en te = ";
-
 // cos of a stored angle, remembered for the last angle seen: in a simulation
 // the passes of a time step mostly end on the same single-precision alpha or
 // xhi, and the library's reduction of the argument is the costly part. The
@@ -46,14 +41,14 @@ LD overlapTerm(const MachineData& m) { return (((LD(m.lc) * m.Idc) * 2.0f) / sqr
 float sineOf(float cosval) { return float(sqrtl(-(LD(cosval) * cosval) + 1.0)); }
 
 void checkOverlap(const MachineData& m) {
-  if (LD(m.mu) > LD(pi) / 3.0f) throw ModelStop{kMuAbove60};
-  if (m.mu < 0.0f || std::isnan(m.mu)) throw ModelStop{kMuBelow0};
+  if (LD(m.mu) > LD(pi) / 3.0f) throw ModelStop{StopReason::MuAbove60};
+  if (m.mu < 0.0f || std::isnan(m.mu)) throw ModelStop{StopReason::MuBelow0};
 }
 
 void xhiFixed(MachineData& m, ModelNotices& notices) {
   fluxStep(m, notices);
   const float cosval = float(cosOf(m.xhi) - overlapTerm(m));
-  if (outsideUnitRange(cosval)) throw ModelStop{kAlphaUndefined};
+  if (outsideUnitRange(cosval)) throw ModelStop{StopReason::AlphaUndefined};
   const float sinval = sineOf(cosval);
   m.alpha = argument(cosval, sinval, notices);
   m.mu = float(LD(m.alpha) - m.xhi);
@@ -68,7 +63,7 @@ void betaFixed(MachineData& m, ModelNotices& notices) {
   m.beta = m.betaref;
   fluxStep(m, notices);
   m.alpha = firingAngleFromAdvance(m);
-  if (m.alpha > pi) throw ModelStop{kAlphaAbove180};
+  if (m.alpha > pi) throw ModelStop{StopReason::AlphaAbove180};
   const float cosval = float(cosOf(m.alpha) + overlapTerm(m));
   // No guard angle solves the overlap: hold xhi at its minimum instead.
   if (outsideUnitRange(cosval)) {

@@ -35,10 +35,8 @@ void solveCurrents(MachineData& m) {
   num3 = float((LD(num3) - (LD(a22) * a31) * b1) - (LD(a12) * a21) * b3);
   m.iQ = float(LD(num3) / m.det);
 
-  if (!(m.Idc >= 0.0f)) throw ModelStop{" arrêt sur courant négatif en te ="};
+  if (!(m.Idc >= 0.0f)) throw ModelStop{StopReason::NegativeCurrent};
 }
-
-void angleCoefficients(MachineData& m) { angleCoefficients(m, AngleTrig::of(m)); }
 
 void angleCoefficients(MachineData& m, const AngleTrig& t) {
   const float fxy = float((((3.0f * LD(sqrt3)) / 4.0f) / pi) / t.cosNu);

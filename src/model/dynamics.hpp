@@ -8,8 +8,8 @@
 // zero passes, not-a-number stops); the currents are stored before the test.
 void solveCurrents(MachineData& m);
 
-// How x, y and z vary with the overlap mu and with the angle nu.
-void angleCoefficients(MachineData& m);
+// How x, y and z vary with the overlap mu and with the angle nu, from the
+// trigonometry of the present angles.
 void angleCoefficients(MachineData& m, const AngleTrig& t);
 
 // Radd, the four voltage terms of the armature circuit and their sum ue, the

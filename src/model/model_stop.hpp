@@ -1,9 +1,17 @@
 #pragma once
 
-#include <string>
+// Why the model found no admissible state. The study in progress is
+// abandoned; the menu loop shows the stop report, which words each reason.
+enum class StopReason {
+  NegativeCurrent,  // the dc current is not >= 0
+  AlphaAbove180,    // beta held fixed puts the firing angle past 180 degrees
+  MuAbove60,        // the overlap exceeds 60 degrees: a short circuit
+  MuBelow0,         // the overlap is negative or undefined
+  AlphaUndefined,   // no firing angle solves the overlap
+  TimeStalled,      // the time step no longer moves the time
+};
 
-// Thrown by a model routine that finds no admissible state. The study in
-// progress is abandoned; the menu loop shows the stop report.
+// Thrown by a model routine that finds no admissible state.
 struct ModelStop {
-  std::string message;
+  StopReason reason;
 };

@@ -100,6 +100,6 @@ void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& obs
     for (int k = 0; k < kPassesPerStep; ++k) means = pass(m, start, means, notices, trig);
     observer.stepDone(startPoint(start), endPoint(m));
     if (m.te >= m.temax) return;
-    if (!(m.te > start.te0)) throw ModelStop{kTimeStalled};
+    if (!(m.te > start.te0)) throw ModelStop{StopReason::TimeStalled};
   }
 }

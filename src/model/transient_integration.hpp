@@ -42,6 +42,3 @@ void evaluateModel(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig);
 // The supply voltage at the present time te: Udc until tdt, Udcfin from tft,
 // linear in between.
 void setSupplyVoltage(MachineData& m);
-
-// The message of a time step that no longer moves the time.
-inline constexpr const char* kTimeStalled = " arrêt car le pas temporel ne fait plus avancer le temps en te =";
