@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 
 #include "data/machine_data.hpp"
@@ -10,34 +11,30 @@ namespace {
 
 std::uint32_t bits(float f) { return std::bit_cast<std::uint32_t>(f); }
 
-TEST(MachineData, ConstantsHoldTheirSingleValues) {
-  EXPECT_EQ(pi, 3.1415927410125732f);
-  EXPECT_EQ(sqrt3, 1.7320507764816284f);
-  EXPECT_EQ(NITER, 20);
-}
-
-TEST(MachineData, DefaultsAreTheListedSingleValues) {
-  MachineData m;
+// Menu R restores every default the data entry and the studies may have
+// changed, and leaves what the last study computed for the next one.
+TEST(MachineData, DefaultsRestoreTheSettingsAndKeepTheStateReached) {
+  MachineData fresh;
+  loadDefaults(fresh);
+  MachineData m = fresh;
+  m.ldc = m.rdc = m.p = m.r = m.lc = m.M = m.Lr = m.rA = m.romegam = m.J = 7;
+  m.xhi = m.mu = m.omegam = m.Udc = m.Idc = 7;
+  m.choixIter = m.xhimin = m.Udcfin = m.temin = m.tdt = m.tft = m.temax = m.ymin = m.ymax = m.teinc = 7;
+  m.beta = m.betaref = m.xhiref = m.delta = m.mfif = m.Cmec = m.ControlMode = m.udc = m.psi = 3;
   loadDefaults(m);
-  EXPECT_EQ(m.ldc, 0.217f);
-  EXPECT_EQ(m.rdc, 0.88f);
-  EXPECT_EQ(m.p, 2.0f);
-  EXPECT_EQ(m.r, 0.5f);
-  EXPECT_EQ(m.lc, 0.00611f);
-  EXPECT_EQ(m.M, 0.0109f);
-  EXPECT_EQ(m.Lr, m.M);
-  EXPECT_EQ(m.rA, 0.02f);
-  EXPECT_EQ(m.romegam, 0.018f);
-  EXPECT_EQ(m.J, 0.0936f);
-  EXPECT_EQ(m.Udc, 110.0f);
-  EXPECT_EQ(m.Idc, 5.0f);
-  EXPECT_EQ(m.Udcfin, 153.5f);
-  EXPECT_EQ(m.temin, -0.05f);
-  EXPECT_EQ(m.temax, 3.2f);
-  EXPECT_EQ(m.teinc, 0.0005f);
-  EXPECT_EQ(m.ymin, -0.1f);
-  EXPECT_EQ(m.ymax, 1.4f);
-  EXPECT_EQ(m.choixIter, 0.0f);
+  using Field = float MachineData::*;
+  for (const Field field : std::initializer_list<Field>{&MachineData::ldc, &MachineData::rdc, &MachineData::p, &MachineData::r, &MachineData::lc,
+        &MachineData::M, &MachineData::Lr, &MachineData::rA, &MachineData::romegam, &MachineData::J,
+        &MachineData::xhi, &MachineData::mu, &MachineData::omegam, &MachineData::Udc, &MachineData::Idc,
+        &MachineData::choixIter, &MachineData::xhimin, &MachineData::Udcfin, &MachineData::temin,
+        &MachineData::tdt, &MachineData::tft, &MachineData::temax, &MachineData::ymin, &MachineData::ymax,
+        &MachineData::teinc})
+    EXPECT_EQ(bits(m.*field), bits(fresh.*field));
+  EXPECT_EQ(m.Lr, m.M);  // a copy of M's default, not a constant of its own
+  for (const Field kept : std::initializer_list<Field>{&MachineData::beta, &MachineData::betaref, &MachineData::xhiref,
+                                   &MachineData::delta, &MachineData::mfif, &MachineData::Cmec,
+                                   &MachineData::ControlMode, &MachineData::udc, &MachineData::psi})
+    EXPECT_EQ(m.*kept, 3.0f);
 }
 
 // These depend on the products being formed in 80-bit extended precision.
