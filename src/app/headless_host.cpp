@@ -1,6 +1,8 @@
 #include "app/headless_host.hpp"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "dialogue/cp437.hpp"
@@ -56,8 +58,12 @@ void HeadlessHost::answerAwaited(const Screen& screen) {
   ++reads_;
   std::fprintf(out_, "=== read %d\n%s", reads_, screen.text().c_str());
   std::fflush(out_);
-  if (!picturesDir_.empty())
-    writePgm(picturesDir_ + "/read-" + std::to_string(reads_) + ".pgm", screen.picture());
+  if (picturesDir_.empty()) return;
+  const std::string path = picturesDir_ + "/read-" + std::to_string(reads_) + ".pgm";
+  if (!writePgm(path, screen.picture())) {
+    std::fprintf(stderr, "msa-headless: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+    throw ProgramEnd{kFileErrorStatus};
+  }
 }
 
 Key HeadlessHost::nextKey(const Screen&) {

@@ -38,3 +38,5 @@ bool writePgm(const std::string& path, const class Picture& picture);
 
 // Exit status of msa-headless when the script runs out while a key is awaited.
 inline constexpr int kEndOfInputStatus = 3;
+// Exit status when a file or folder named on the command line cannot be used.
+inline constexpr int kFileErrorStatus = 2;
