@@ -10,6 +10,7 @@
 #include "app/program.hpp"
 #include "app/start_files.hpp"
 #include "msa_version.hpp"
+#include "results/simulation_log.hpp"
 
 int main(int argc, char** argv) {
   const ParsedCommandLine parsed = parseCommandLine(ProgramKind::Headless, {argv + 1, argv + argc});
@@ -33,8 +34,13 @@ int main(int argc, char** argv) {
   }
   const std::string script{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
   HeadlessHost host(parseKeyScript(script), stdout, options.pictures);
+  SimulationLog log(files.csv.get());
   Screen screen;
-  const int status = runProgram(screen, host);
+  const int status = runProgram(screen, host, &log);
+  if (log.writeFailed()) {
+    std::fprintf(stderr, "msa-headless: --csv %s: cannot be written completely\n", options.csv.c_str());
+    return kFileErrorStatus;
+  }
   if (status == 0) std::puts("=== exit 0");
   return status;
 }

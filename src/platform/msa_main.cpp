@@ -8,6 +8,7 @@
 #include "app/program.hpp"
 #include "app/start_files.hpp"
 #include "msa_version.hpp"
+#include "results/simulation_log.hpp"
 #include "platform/sdl_host.hpp"
 
 int main(int argc, char** argv) {
@@ -34,7 +35,13 @@ int main(int argc, char** argv) {
     // The screen is large (the whole picture); keep it off the stack.
     auto screen = std::make_unique<Screen>();
     SdlHost host;
-    return runProgram(*screen, host);
+    SimulationLog log(files.csv.get());
+    const int status = runProgram(*screen, host, &log);
+    if (log.writeFailed()) {
+      std::fprintf(stderr, "msa: --csv %s: cannot be written completely\n", options.csv.c_str());
+      return 2;
+    }
+    return status;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "msa: %s\n", error.what());
     return 1;

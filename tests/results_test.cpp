@@ -1,0 +1,137 @@
+// msa-headless with the options and keys that take results out of the
+// program: --csv, --save-dir and {SAVE}, {BREAK}, and their failures.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "headless_run.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A fresh folder for one test, removed afterwards.
+class ResultsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("msa-results-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    if (!HasFailure()) fs::remove_all(dir_);
+  }
+
+  Outcome run(const std::string& options, const std::string& script) const {
+    std::ofstream(dir_ / "keys", std::ios::binary) << script;
+    const std::string command = std::string(MSA_HEADLESS) + " " + options + " < " + (dir_ / "keys").string() +
+                                " > " + (dir_ / "out").string() + " 2> " + (dir_ / "err").string();
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir_ / "out"), slurp(dir_ / "err")};
+  }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+  fs::path dir_;
+};
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> result;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) result.push_back(line);
+  return result;
+}
+
+std::vector<std::string> fields(const std::string& row) {
+  std::vector<std::string> result;
+  std::istringstream in(row);
+  for (std::string field; std::getline(in, field, ',');) result.push_back(field);
+  return result;
+}
+
+// Two short ramps, xhi then beta held fixed, both ended by the mu > 60° stop:
+// the first at te = 0.134 s (steps of 1 ms from -0.01 s), the second at its
+// first step.
+const std::string kTwoRuns = "S\n2\n\n\n\n\n200\n-0.01\n0\n0.05\n0.2\n0.001\n0.05\n0.1\n\n"
+                             "s\n1\n5\n\n\n\n\n\n\n\n\n0.4\n0.002\n\n\n\n";
+
+TEST_F(ResultsTest, CommandLineMistakesEndBeforeAnythingIsShown) {
+  Outcome o = run("--pictures " + path("missing"), "f\n");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err, "msa-headless: --pictures " + path("missing") + ": No such file or directory\n");
+
+  o = run("--csv " + path("missing/data.csv"), "f\n");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.out, "");
+  EXPECT_NE(o.err.find(path("missing/data.csv")), std::string::npos) << o.err;
+
+  o = run("--save-dir=" + path("keys"), "f\n");  // a file, not a folder
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "msa-headless: --save-dir " + path("keys") + ": not a folder\n");
+
+  o = run("--bogus", "f\n");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(lines(o.err).size(), 1u);
+
+  o = run("--help", "");
+  EXPECT_EQ(o.status, 0);
+  EXPECT_NE(o.out.find("{BREAK}"), std::string::npos);
+  EXPECT_EQ(o.err, "");
+
+  // A picture that cannot be written ends the run at that answer line.
+  fs::create_directories(dir_ / "read-2.pgm");
+  o = run("--pictures " + dir_.string(), kToFirstMenu + "f\n");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.out.find("=== read 3"), std::string::npos);
+  EXPECT_NE(o.err.find("read-2.pgm"), std::string::npos) << o.err;
+}
+
+TEST_F(ResultsTest, CsvHoldsEveryRunStartingStateAndSteps) {
+  SKIP_WITHOUT_EXTENDED_PRECISION();
+  const Outcome o = run("--csv=" + path("data.csv"), kToFirstMenu + kTwoRuns + "f\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  const auto rows = lines(slurp(dir_ / "data.csv"));
+  ASSERT_GT(rows.size(), 2u);
+  EXPECT_EQ(rows[0], "run,te_s,speed_rpm,idc_a,mu_deg,xhi_deg,beta_deg,udc_v,cem_nm");
+  int perRun[3] = {0, 0, 0};
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    const auto f = fields(rows[i]);
+    ASSERT_EQ(f.size(), 9u) << rows[i];
+    ASSERT_TRUE(f[0] == "1" || f[0] == "2") << rows[i];
+    ++perRun[std::stoi(f[0])];
+  }
+  // The starting state and one row per finished step: the step a stop
+  // interrupts leaves none.
+  EXPECT_EQ(perRun[1], 1 + 143);
+  EXPECT_EQ(perRun[2], 1);
+  // The first row is the state the menu shows (1146 r/min, 5 A, beta
+  // 211.98°) at temin; the supply voltage then ramps to 200 V.
+  EXPECT_EQ(rows[1], "1,-0.00999999978,1146,5,6.09953976,49.5,211.984146,110,4.19398499");
+  EXPECT_EQ(rows[144], "1,0.133000091,1234.55811,48.0150909,59.3827133,49.5,268.308868,200,9.00787735");
+  EXPECT_EQ(rows[145], "2,-0.00999999978,1235.03223,48.4261284,60.1022758,49.5,268.308929,200,9.06917381");
+}
+
+}  // namespace
