@@ -134,4 +134,27 @@ TEST_F(ResultsTest, CsvHoldsEveryRunStartingStateAndSteps) {
   EXPECT_EQ(rows[145], "2,-0.00999999978,1235.03223,48.4261284,60.1022758,49.5,268.308929,200,9.06917381");
 }
 
+// The default transient's set-up answered with Enter: choice, xhimin, pause,
+// three rates, Udcfin, four times, the step and two graduations.
+const std::string kDefaultRunSetUp = "s\n" + enters(14);
+
+TEST_F(ResultsTest, BreakStopsTheRunningSimulationAfterItsStep) {
+  SKIP_WITHOUT_EXTENDED_PRECISION();
+  // The first {BREAK} is next in line when the run starts; the second comes
+  // while the menu answer is read, and is ignored.
+  const Outcome o = run("--csv " + path("data.csv"), kToFirstMenu + kDefaultRunSetUp + "{BREAK}\n{BREAK}f\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  const HeadlessRun screens = runHeadless(kToFirstMenu + kDefaultRunSetUp + "{BREAK}\n{BREAK}f\n");
+  ASSERT_EQ(screens.screens.size(), 38u);
+  // The report over the diagram, as the model's stops print it.
+  const auto& report = screens.screens[36];
+  EXPECT_EQ(report[0], "diagramme : 1 graduation horizontale = 0.5s");
+  EXPECT_EQ(report[3], " arrêt demandé en te =-4.95e-002 s avec I =  5 A");
+  EXPECT_EQ(screens.rowStartingWith(37, " xhi"), " xhi     =  49.50001°");
+  // The run keeps its starting state and its one step.
+  const auto rows = lines(slurp(dir_ / "data.csv"));
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[2], "1,-0.0494999997,1146,5,6.09953642,49.5000076,211.984146,110,4.19398499");
+}
+
 }  // namespace

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string script{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-  HeadlessHost host(parseKeyScript(script), stdout, options.pictures);
+  HeadlessHost host(parseScript(script), stdout, options.pictures);
   SimulationLog log(files.csv.get());
   Screen screen;
   const int status = runProgram(screen, host, &log);

@@ -4,7 +4,25 @@
 #include <cstddef>
 
 #include "data/machine_data.hpp"
+#include "dialogue/host.hpp"
+#include "model/model_stop.hpp"
 #include "studies/simulation_observer.hpp"
+
+// The message of a simulation the user stopped.
+inline constexpr const char* kStopRequested = " arrêt demandé en te =";
+
+// Ends the run after the step in progress when the user asks for it, the
+// way the model's own stops end it, so that the stop report shows it.
+class InterruptCheck : public StepObserver {
+ public:
+  explicit InterruptCheck(Host& host) : host_(host) {}
+  void stepDone(const StepPoint&, const StepPoint&) override {
+    if (host_.interruptRequested()) throw ModelStop{kStopRequested};
+  }
+
+ private:
+  Host& host_;
+};
 
 // Hands every step to a few observers in the order they were added.
 class StepFanOut : public StepObserver {

@@ -82,6 +82,8 @@ void drawAndIntegrate(Dialogue& d, MachineData& m, SimulationObserver* data) {
   StepFanOut observers;
   observers.add(plotter);
   if (data != nullptr) observers.add(*data);
+  InterruptCheck interrupt(d.host());
+  observers.add(interrupt);
   const FollowedRun followed(data, runStartPoint(m));
   integrateTransient(m, notices, observers);
 }
