@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <regex>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "headless_run.hpp"
+#include "png_read.hpp"
 
 namespace {
 
@@ -155,6 +158,62 @@ TEST_F(ResultsTest, BreakStopsTheRunningSimulationAfterItsStep) {
   const auto rows = lines(slurp(dir_ / "data.csv"));
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[2], "1,-0.0494999997,1146,5,6.09953642,49.5000076,211.984146,110,4.19398499");
+}
+
+// The files of the saves in a folder, in the order they were made: by time,
+// then by the number a save of the same second gets.
+std::vector<std::string> savedFiles(const fs::path& dir, const std::string& extension) {
+  const std::regex name("msa-(\\d{8}-\\d{6})(-(\\d+))?\\" + extension);
+  std::vector<std::pair<std::pair<std::string, int>, std::string>> found;
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    const std::string file = entry.path().filename().string();
+    std::smatch m;
+    if (std::regex_match(file, m, name)) found.push_back({{m[1], m[3].matched ? std::stoi(m[3]) : 1}, file});
+  }
+  std::sort(found.begin(), found.end());
+  std::vector<std::string> files;
+  for (const auto& f : found) files.push_back(f.second);
+  return files;
+}
+
+std::string pgmPixels(const fs::path& path) {
+  const std::string pgm = slurp(path);
+  return pgm.substr(pgm.size() - 640 * 350);
+}
+
+TEST_F(ResultsTest, SaveWritesThePictureAndTheLastRunWithoutTouchingTheDialogue) {
+  SKIP_WITHOUT_EXTENDED_PRECISION();
+  fs::create_directories(dir_ / "saves");
+  // At the first menu (no run yet), at the report of a run stopped at its
+  // first step, and at the menu after it.
+  const std::string keys = kToFirstMenu + "{SAVE}" + kDefaultRunSetUp + "{BREAK}{SAVE}\n{SAVE}f\n";
+  const Outcome o = run("--pictures " + dir_.string() + " --save-dir " + path("saves") + " --csv " +
+                            path("data.csv"), keys);
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.err, "");
+  // Not a byte of the transcript changes.
+  const Outcome plain = run("", kToFirstMenu + kDefaultRunSetUp + "{BREAK}\nf\n");
+  EXPECT_EQ(o.out, plain.out);
+
+  const auto pngs = savedFiles(dir_ / "saves", ".png");
+  const auto csvs = savedFiles(dir_ / "saves", ".csv");
+  ASSERT_EQ(pngs.size(), 3u);
+  ASSERT_EQ(csvs.size(), 2u);
+  const char* reads[] = {"read-22.pgm", "read-37.pgm", "read-38.pgm"};
+  for (std::size_t i = 0; i < 3; ++i) {
+    const DecodedPng png = readPng((dir_ / "saves" / pngs[i]).string());
+    ASSERT_EQ(png.width, 640) << pngs[i];
+    ASSERT_EQ(png.height, 350) << pngs[i];
+    EXPECT_EQ(png.colourType, PNG_COLOR_TYPE_PALETTE);
+    ASSERT_EQ(png.palette.size(), 16u);
+    EXPECT_EQ(png.palette[12].red, 255);
+    EXPECT_EQ(png.palette[12].green, 85);
+    EXPECT_TRUE(std::string(png.pixels.begin(), png.pixels.end()) == pgmPixels(dir_ / reads[i])) << pngs[i];
+  }
+  // Each data file is the run as --csv wrote it.
+  for (const auto& csv : csvs) EXPECT_EQ(slurp(dir_ / "saves" / csv), slurp(dir_ / "data.csv")) << csv;
+  for (const auto& entry : fs::directory_iterator(dir_ / "saves"))
+    EXPECT_EQ(entry.path().filename().string().rfind(".msa-save", 0), std::string::npos) << "left behind";
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include "app/headless_host.hpp"
 #include "app/program.hpp"
 #include "app/start_files.hpp"
+#include "dialogue/screen.hpp"
 #include "msa_version.hpp"
+#include "results/result_saver.hpp"
 #include "results/simulation_log.hpp"
 
 int main(int argc, char** argv) {
@@ -33,8 +35,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string script{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-  HeadlessHost host(parseScript(script), stdout, options.pictures);
   SimulationLog log(files.csv.get());
+  const ResultSaver saver(options.saveDir, log);
+  // A save prints nothing to the transcript; only a failure is told.
+  const auto save = [&](const Screen& screen) {
+    const SaveOutcome outcome = saver.save(screen.picture(), false);
+    if (!outcome.saved) std::fprintf(stderr, "msa-headless: %s\n", outcome.message.c_str());
+  };
+  HeadlessHost host(parseScript(script), stdout, options.pictures, save);
   Screen screen;
   const int status = runProgram(screen, host, &log);
   if (log.writeFailed()) {
