@@ -3,11 +3,14 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "app/command_line.hpp"
 #include "app/program.hpp"
 #include "app/start_files.hpp"
 #include "msa_version.hpp"
+#include "dialogue/key_script.hpp"
+#include "results/result_saver.hpp"
 #include "results/simulation_log.hpp"
 #include "platform/sdl_host.hpp"
 
@@ -34,14 +37,25 @@ int main(int argc, char** argv) {
   try {
     // The screen is large (the whole picture); keep it off the stack.
     auto screen = std::make_unique<Screen>();
-    SdlHost host;
     SimulationLog log(files.csv.get());
+    const ResultSaver saver(options.saveDir, log);
+    WindowSession session;
+    session.play = ScriptedKeys(parseScript(files.playScript));
+    session.recorder = KeyRecorder(files.record.get());
+    session.save = [&saver](const Screen& shown, bool fourByThree) {
+      return saver.save(shown.picture(), fourByThree).message;
+    };
+    SdlHost host(std::move(session));
     const int status = runProgram(*screen, host, &log);
-    if (log.writeFailed()) {
-      std::fprintf(stderr, "msa: --csv %s: cannot be written completely\n", options.csv.c_str());
+    if (log.writeFailed() || host.recordFailed()) {
+      std::fprintf(stderr, "msa: %s cannot be written completely\n",
+                   log.writeFailed() ? options.csv.c_str() : options.record.c_str());
       return 2;
     }
     return status;
+  } catch (const SdlHost::NoDisplay&) {
+    std::fputs("msa: no display found (is DISPLAY set?); msa-headless runs key scripts without one\n", stderr);
+    return 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "msa: %s\n", error.what());
     return 1;
