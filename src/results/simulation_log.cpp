@@ -10,7 +10,10 @@ SimulationLog::SimulationLog(std::FILE* csv) : csv_(csv) {
   if (std::fflush(csv_) != 0) failed_ = true;
 }
 
-SimulationLog::~SimulationLog() { runEnded(); }
+SimulationLog::~SimulationLog() {
+  runEnded();
+  finishWriting();
+}
 
 void SimulationLog::runStarted(const StepPoint& start) {
   runEnded();  // a run that never said it ended loses nothing
@@ -24,12 +27,25 @@ void SimulationLog::stepDone(const StepPoint&, const StepPoint& end) { points_.p
 
 void SimulationLog::runEnded() {
   if (csv_ == nullptr || written_ == points_.size()) return;
-  std::string text;
-  text.reserve((points_.size() - written_) * 128);
-  for (std::size_t i = written_; i < points_.size(); ++i) appendCsvRow(text, run_, points_[i]);
+  finishWriting();  // the rows before these go first
+  std::vector<StepPoint> rows(points_.begin() + static_cast<std::ptrdiff_t>(written_), points_.end());
   written_ = points_.size();
-  write(text);
-  if (std::fflush(csv_) != 0) failed_ = true;
+  writer_ = std::thread([this, rows = std::move(rows), run = run_] {
+    std::string text;
+    text.reserve(rows.size() * 128);
+    for (const StepPoint& row : rows) appendCsvRow(text, run, row);
+    write(text);
+    if (std::fflush(csv_) != 0) failed_ = true;
+  });
+}
+
+bool SimulationLog::writeFailed() {
+  finishWriting();
+  return failed_;
+}
+
+void SimulationLog::finishWriting() {
+  if (writer_.joinable()) writer_.join();
 }
 
 std::string SimulationLog::lastRunCsv() const {
