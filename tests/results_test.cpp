@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/start_files.hpp"
 #include "headless_run.hpp"
 #include "png_read.hpp"
 
@@ -110,6 +111,32 @@ TEST_F(ResultsTest, CommandLineMistakesEndBeforeAnythingIsShown) {
   EXPECT_EQ(o.status, 2);
   EXPECT_EQ(o.out.find("=== read 3"), std::string::npos);
   EXPECT_NE(o.err.find("read-2.pgm"), std::string::npos) << o.err;
+}
+
+// The files of msa's options are all usable or none is made.
+TEST_F(ResultsTest, StartFilesAreOpenedWholeOrNotAtAll) {
+  std::ofstream(dir_ / "play.keys") << "f\n";
+  CommandLine options;
+  options.play = path("play.keys");
+  options.record = path("record.keys");
+  options.csv = path("missing/data.csv");
+  StartFiles files;
+  EXPECT_EQ(openStartFiles(options, files), "--csv " + path("missing/data.csv") + ": No such file or directory");
+  EXPECT_FALSE(fs::exists(dir_ / "record.keys"));
+  EXPECT_FALSE(files.record);
+
+  options.csv = path("record.keys");
+  EXPECT_EQ(openStartFiles(options, files), "--csv " + path("record.keys") + ": the --record file too");
+  options.play = path("absent.keys");
+  options.csv = path("data.csv");
+  EXPECT_EQ(openStartFiles(options, files), "--play " + path("absent.keys") + ": No such file or directory");
+  EXPECT_FALSE(fs::exists(dir_ / "data.csv"));
+
+  options.play = path("play.keys");
+  StartFiles opened;
+  EXPECT_EQ(openStartFiles(options, opened), "");
+  EXPECT_EQ(opened.playScript, "f\n");
+  EXPECT_TRUE(opened.record && opened.csv);
 }
 
 TEST_F(ResultsTest, CsvHoldsEveryRunStartingStateAndSteps) {
