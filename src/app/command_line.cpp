@@ -1,10 +1,8 @@
 #include "app/command_line.hpp"
 
-#include <algorithm>
-
 namespace {
 
-struct OptionSpec {
+struct OptionName {
   const char* name;
   bool window;
   bool headless;
@@ -12,7 +10,7 @@ struct OptionSpec {
   bool CommandLine::*flag;
 };
 
-const OptionSpec kOptions[] = {
+const OptionName kOptions[] = {
     {"record", true, false, &CommandLine::record, nullptr},
     {"play", true, false, &CommandLine::play, nullptr},
     {"pictures", false, true, &CommandLine::pictures, nullptr},
@@ -22,20 +20,20 @@ const OptionSpec kOptions[] = {
     {"version", true, true, nullptr, &CommandLine::version},
 };
 
-bool offered(const OptionSpec& spec, ProgramKind program) {
-  return program == ProgramKind::Window ? spec.window : spec.headless;
+bool offered(const OptionName& option, ProgramKind program) {
+  return program == ProgramKind::Window ? option.window : option.headless;
 }
 
 // The option a name stands for: an exact name, or the one name it begins.
-const OptionSpec* findOption(ProgramKind program, const std::string& name, bool& ambiguous) {
-  const OptionSpec* found = nullptr;
+const OptionName* findOption(ProgramKind program, const std::string& name, bool& ambiguous) {
+  const OptionName* found = nullptr;
   int prefixes = 0;
-  for (const OptionSpec& spec : kOptions) {
-    if (!offered(spec, program)) continue;
-    const std::string full = spec.name;
-    if (full == name) return &spec;
+  for (const OptionName& option : kOptions) {
+    if (!offered(option, program)) continue;
+    const std::string full = option.name;
+    if (full == name) return &option;
     if (!name.empty() && full.rfind(name, 0) == 0) {
-      found = &spec;
+      found = &option;
       ++prefixes;
     }
   }
@@ -60,29 +58,29 @@ ParsedCommandLine parseCommandLine(ProgramKind program, const std::vector<std::s
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
     bool ambiguous = false;
-    const OptionSpec* spec = findOption(program, name, ambiguous);
-    if (spec == nullptr) {
+    const OptionName* option = findOption(program, name, ambiguous);
+    if (option == nullptr) {
       parsed.error = (ambiguous ? "ambiguous option '" : "unrecognized option '") + arg + "'";
       break;
     }
-    const std::string shown = std::string("--") + spec->name;
-    if (spec->flag != nullptr) {
+    const std::string shown = std::string("--") + option->name;
+    if (option->flag != nullptr) {
       if (equals != std::string::npos) {
         parsed.error = "option '" + shown + "' doesn't allow an argument";
         break;
       }
-      parsed.options.*(spec->flag) = true;
+      parsed.options.*(option->flag) = true;
       continue;
     }
     if (equals != std::string::npos) {
-      parsed.options.*(spec->value) = arg.substr(equals + 1);
+      parsed.options.*(option->value) = arg.substr(equals + 1);
     } else if (i + 1 < args.size()) {
-      parsed.options.*(spec->value) = args[++i];
+      parsed.options.*(option->value) = args[++i];
     } else {
       parsed.error = "option '" + shown + "' requires an argument";
       break;
     }
-    if ((parsed.options.*(spec->value)).empty()) {
+    if ((parsed.options.*(option->value)).empty()) {
       parsed.error = "option '" + shown + "' requires a non-empty argument";
       break;
     }
