@@ -41,49 +41,41 @@ const OptionName* findOption(ProgramKind program, const std::string& name, bool&
   return prefixes == 1 ? found : nullptr;
 }
 
+// Reads the option at args[i] (and its value, moving i past it) into
+// `options`; returns what is wrong with it, or an empty string.
+std::string readOption(ProgramKind program, const std::vector<std::string>& args, std::size_t& i,
+                       CommandLine& options) {
+  const std::string& arg = args[i];
+  if (arg.rfind("--", 0) != 0) return "unexpected argument '" + arg + "'";
+  const std::size_t equals = arg.find('=');
+  const bool attached = equals != std::string::npos;
+  const std::string name = arg.substr(2, attached ? equals - 2 : std::string::npos);
+  bool ambiguous = false;
+  const OptionName* option = findOption(program, name, ambiguous);
+  if (option == nullptr) return (ambiguous ? "ambiguous option '" : "unrecognized option '") + arg + "'";
+  const std::string shown = std::string("--") + option->name;
+  if (option->flag != nullptr) {
+    if (attached) return "option '" + shown + "' doesn't allow an argument";
+    options.*(option->flag) = true;
+    return {};
+  }
+  if (!attached && i + 1 >= args.size()) return "option '" + shown + "' requires an argument";
+  std::string& value = options.*(option->value);
+  value = attached ? arg.substr(equals + 1) : args[++i];
+  if (value.empty()) return "option '" + shown + "' requires a non-empty argument";
+  return {};
+}
+
 }  // namespace
 
 ParsedCommandLine parseCommandLine(ProgramKind program, const std::vector<std::string>& args) {
   ParsedCommandLine parsed;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--") {
+  for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
+    if (args[i] == "--") {
       if (i + 1 < args.size()) parsed.error = "unexpected argument '" + args[i + 1] + "'";
       break;
     }
-    if (arg.rfind("--", 0) != 0) {
-      parsed.error = "unexpected argument '" + arg + "'";
-      break;
-    }
-    const std::size_t equals = arg.find('=');
-    const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    bool ambiguous = false;
-    const OptionName* option = findOption(program, name, ambiguous);
-    if (option == nullptr) {
-      parsed.error = (ambiguous ? "ambiguous option '" : "unrecognized option '") + arg + "'";
-      break;
-    }
-    const std::string shown = std::string("--") + option->name;
-    if (option->flag != nullptr) {
-      if (equals != std::string::npos) {
-        parsed.error = "option '" + shown + "' doesn't allow an argument";
-        break;
-      }
-      parsed.options.*(option->flag) = true;
-      continue;
-    }
-    if (equals != std::string::npos) {
-      parsed.options.*(option->value) = arg.substr(equals + 1);
-    } else if (i + 1 < args.size()) {
-      parsed.options.*(option->value) = args[++i];
-    } else {
-      parsed.error = "option '" + shown + "' requires an argument";
-      break;
-    }
-    if ((parsed.options.*(option->value)).empty()) {
-      parsed.error = "option '" + shown + "' requires a non-empty argument";
-      break;
-    }
+    parsed.error = readOption(program, args, i, parsed.options);
   }
   if (!parsed.error.empty()) parsed.error += " (see --help)";
   return parsed;
