@@ -3,7 +3,10 @@
 // from the steady state the program reaches at start-up.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+
 #include "model/model_notices.hpp"
+#include "results/simulation_log.hpp"
 #include "support/start_up_state.hpp"
 #include "model/transient_integration.hpp"
 #include "studies/transient_simulation.hpp"
@@ -38,6 +41,24 @@ void DefaultSimulation(benchmark::State& state) {
   }
 }
 BENCHMARK(DefaultSimulation)->Unit(benchmark::kMillisecond);
+
+// The same with every step written to a data file (--csv), rows flushed at
+// the end of the run.
+void DefaultSimulationWithCsv(benchmark::State& state) {
+  const MachineData start = stateAfterStartUpOnce();
+  Screen screen;
+  EnterHost host;
+  Dialogue d(screen, host);
+  std::FILE* file = std::tmpfile();
+  SimulationLog log(file);
+  for (auto _ : state) {
+    MachineData m = start;
+    drawAndIntegrate(d, m, &log);
+    benchmark::DoNotOptimize(m.omegam);
+  }
+  if (file != nullptr) std::fclose(file);
+}
+BENCHMARK(DefaultSimulationWithCsv)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <deque>
 #include <vector>
 
-#include "app/headless_host.hpp"
+#include "dialogue/key_script.hpp"
 
 namespace {
 
@@ -44,11 +45,32 @@ TEST(KeyScript, TurnsTheScriptIntoKeyPresses) {
       {"\xC1\xBB\xE0\x80\xBB\xED\xA0\x80x", {ch('x')}},        // overlong forms, a surrogate
       {"\xF4\x90\x80\x80y", {ch('y')}},                        // past U+10FFFF
       {std::string("a\0b", 3), {ch('a'), ch('b')}},
+      {"a\bb\x1B\x7F", {ch('a'), sp(K::Backspace), ch('b'), sp(K::Escape), code(127)}},  // as {BS} {ESC} ⌂
+      {"{SAVE}x{BREAK}", {ch('x')}},  // commands are no keys
   };
   for (const auto& s : scripts) {
     const auto keys = parseKeyScript(s.text);
     EXPECT_EQ(std::vector<Key>(keys.begin(), keys.end()), s.keys) << s.text;
   }
+}
+
+TEST(KeyScript, CommandsComeInTheirPlaceAndEveryKeyIsWrittenBackAsItself) {
+  const auto items = parseScript("1{SAVE}{BREAK}{SAVE\n");
+  const std::deque<ScriptKey> expected{ScriptKey::of(ch('1')), ScriptKey::save(), ScriptKey::interrupt(),
+                                       ScriptKey::of(ch('{')), ScriptKey::of(ch('S')), ScriptKey::of(ch('A')),
+                                       ScriptKey::of(ch('V')), ScriptKey::of(ch('E')), ScriptKey::of(sp(K::Enter))};
+  EXPECT_EQ(items, expected);
+
+  std::vector<ScriptKey> all{ScriptKey::save(), ScriptKey::interrupt()};
+  for (int c = 1; c < 256; ++c) all.push_back(ScriptKey::of(code(c)));
+  for (K kind : {K::Enter, K::Backspace, K::Delete, K::Left, K::Right, K::Up, K::Down, K::Home, K::End, K::Tab,
+                 K::Escape})
+    all.push_back(ScriptKey::of(sp(kind)));
+  std::string text;
+  for (const ScriptKey& item : all) text += scriptText(item);
+  const auto back = parseScript(text);
+  EXPECT_EQ(std::vector<ScriptKey>(back.begin(), back.end()), all);
+  EXPECT_EQ(scriptText(ScriptKey::of(ch('{'))) + scriptText(ScriptKey::of(sp(K::Enter))), "{{\n");
 }
 
 }  // namespace

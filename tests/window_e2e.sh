@@ -9,7 +9,14 @@
 #  - Delete at the end of an answer (a beep) neither blocks nor crashes, with
 #    or without an audio device,
 #  - menu F, and a termination request while waiting for a key, end msa with
-#    status 0.
+#    status 0,
+#  - F11 pressed twice (no window manager here) brings the picture back in
+#    place,
+#  - the keys --record writes, Ctrl+S included, give msa-headless the same
+#    screens, and its save the same PNG; --play types them again and hands
+#    the keyboard back, recording going on,
+#  - Escape stops a running simulation (the report on row 4),
+#  - without a display msa ends at once with status 1.
 # Needs: Xvfb (xvfb), xdotool, xwd (x11-apps), xclip, python3.
 #
 # Only ASCII is typed: xdotool types other characters by binding them to a
@@ -33,16 +40,17 @@ PASTE_TEXT=$',collé éàêèôû °² 0.5\nsecond line, never typed'
 # The dialogue, one step per element: keys in the key-script notation of
 # msa-headless, or an action: @paste (Ctrl+V), @copy (Ctrl+C, then the
 # clipboard must hold the text screen), @picture (the window must show the
-# headless picture). An action applies to the answer line being read, counted
-# by the {ENTER}s sent before it. Every answer starting with a comma has an
-# empty first field, so the shown value stays and later screens do not change.
+# headless picture), @fullscreen (F11), @save (Ctrl+S). An action applies to
+# the answer line being read, counted by the {ENTER}s sent before it. Every
+# answer starting with a comma has an empty first field, so the shown value
+# stays and later screens do not change.
 STEPS=(
   "{ENTER}"                        # read 1: title pause
   "{DEL}{ENTER}"                   # read 2: ldc; Delete at the end beeps
   "9,abc{HOME}{DEL}{END}{BS}{LEFT}Z{TAB}{ENTER}"  # read 3: rdc; editing keys
   "@paste" "{ENTER}"               # read 4: p
   "@picture" "@copy" "{ENTER}"     # read 5: r
-  "@copy" "{ENTER}"                # read 6: lc; a Ctrl+C that typed a 'c' shows here
+  "@copy" "@fullscreen" "@fullscreen" "@picture" "@save" "{ENTER}"  # read 6: lc; a Ctrl+C that typed a 'c' shows here
   "{ENTER}{ENTER}{ENTER}{ENTER}{ENTER}"  # reads 7-11: M, Lr, rA, romegam, J
   "{ENTER}"                        # read 12: data-entry pause
   "$KEYS_TO_MENU"
@@ -159,8 +167,10 @@ eventually() {
 # In a sanitizer build, leak checking stays off for msa: the system's D-Bus
 # library that SDL uses keeps memory to the end, which is not msa's doing.
 start_msa() {
-  SDL_AUDIODRIVER=$1 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-    "$MSA" >"$WORK/msa.out" 2>"$WORK/msa.err" &
+  local audio=$1
+  shift
+  SDL_AUDIODRIVER=$audio ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+    "$MSA" "$@" >"$WORK/msa.out" 2>"$WORK/msa.err" &
   MSA_PID=$!
   # (awk, not head: an early exit would break the pipe and fail the pipeline)
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$MSA_PID" | awk 'NR == 1') ||
@@ -253,7 +263,8 @@ clipboard_matches() {
 }
 
 # ---------------------------------------------------------------- dialogue --
-start_msa dummy
+mkdir "$WORK/saves" "$WORK/headless-saves"
+start_msa dummy --record "$WORK/session.keys" --save-dir "$WORK/saves"
 enters=0
 for step in "${STEPS[@]}"; do
   read_number=$((enters + 1))
@@ -269,6 +280,8 @@ for step in "${STEPS[@]}"; do
         fail "the clipboard does not hold the text screen of answer line $read_number:" \
           "$(diff "$WORK/expected-$read_number.txt" "$WORK/clipboard-$read_number.txt")"
       ;;
+    @fullscreen) xdotool key F11 ;;
+    @save) xdotool key ctrl+s ;;
     @picture)
       eventually picture_matches "$read_number" ||
         fail "the window does not show the picture of answer line $read_number:" \
@@ -283,6 +296,59 @@ for step in "${STEPS[@]}"; do
   esac
 done
 expect_exit_zero "after menu F"
+
+# ------------------------------------------------------- record and replay --
+# The recorded keys give msa-headless the same screens, and its save at the
+# same moment the same picture file.
+"$HEADLESS" --save-dir "$WORK/headless-saves" <"$WORK/session.keys" >"$WORK/replayed" ||
+  fail "msa-headless does not end the recorded session with status 0"
+cmp -s "$WORK/transcript" "$WORK/replayed" ||
+  fail "the recorded keys give other screens: $(diff "$WORK/transcript" "$WORK/replayed" | head -20)"
+window_saves=("$WORK"/saves/msa-*.png)
+headless_saves=("$WORK"/headless-saves/msa-*.png)
+[[ ${#window_saves[@]} -eq 1 && -f ${window_saves[0]} && ${#headless_saves[@]} -eq 1 ]] ||
+  fail "one saved picture each expected: ${window_saves[*]} / ${headless_saves[*]}"
+cmp -s "${window_saves[0]}" "${headless_saves[0]}" || fail "the window saved another picture than msa-headless"
+
+# Played back without its last answer (menu F), then F typed: the record of
+# the replay is the session again.
+last_read=$(grep -c '^=== read ' "$WORK/transcript")
+[[ $(tail -c 2 "$WORK/session.keys" | tr '\n' N) == fN ]] || fail "the session does not end with f and Enter"
+head -c -2 "$WORK/session.keys" >"$WORK/played.keys"
+start_msa dummy --play "$WORK/played.keys" --record "$WORK/replay.keys" --save-dir "$WORK/saves"
+eventually picture_matches "$last_read" ||
+  fail "the played keys do not lead to the last menu: $(cat "$WORK/picture-$last_read.log")"
+send_keys "f{ENTER}"
+expect_exit_zero "after the played keys and menu F"
+cmp -s "$WORK/session.keys" "$WORK/replay.keys" ||
+  fail "recording during a replay gives another session: $(diff "$WORK/session.keys" "$WORK/replay.keys" | head)"
+
+# ------------------------------------------------------ stop a simulation --
+# A transient of 3.25 million steps of 1 µs, stopped with Escape.
+{
+  printf '%.0s\n' $(seq 21)
+  printf 's\n'
+  printf '%.0s\n' $(seq 11)
+  printf '0.000001\n\n\n'
+} >"$WORK/long-run.keys"
+start_msa dummy --play "$WORK/long-run.keys" --record "$WORK/long-run-record.keys"
+sleep 1
+xdotool key Escape
+stopped() {
+  xdotool key ctrl+c
+  xclip -selection clipboard -o 2>/dev/null | sed -n 4p | grep -q '^ arrêt demandé en te ='
+}
+eventually stopped || fail "Escape does not stop the simulation"
+send_keys "{ENTER}f{ENTER}"
+expect_exit_zero "after a stopped simulation"
+grep -q '{BREAK}' "$WORK/long-run-record.keys" || fail "the stop is not in the record"
+
+# ------------------------------------------------------------ no display --
+status=0
+(unset DISPLAY WAYLAND_DISPLAY SDL_VIDEODRIVER; timeout 20 "$MSA" >"$WORK/nodisplay.out" 2>"$WORK/nodisplay.err") ||
+  status=$?
+[[ $status -eq 1 ]] || fail "without a display msa ended with status $status: $(cat "$WORK/nodisplay.err")"
+grep -q "no display found" "$WORK/nodisplay.err" || fail "without a display: $(cat "$WORK/nodisplay.err")"
 
 # A termination request (as the window's close button sends) while a key is
 # awaited ends the program normally too; here without any audio output, after

@@ -13,4 +13,4 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make libsdl2-dev)
+BUILD_PACKAGES=(cmake g++ make libsdl2-dev libpng-dev)

@@ -2,33 +2,34 @@
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <string>
-#include <string_view>
 
 #include "dialogue/host.hpp"
-
-// Turns a key script into key presses: each character is one key ('\n' is
-// Enter, '\r' is ignored, '\t' is Tab), special keys are written in braces
-// ({BS} {DEL} {LEFT} {RIGHT} {UP} {DOWN} {HOME} {END} {TAB} {ESC} {ENTER}),
-// {{ is a literal brace, a brace before anything else is typed as it stands, and
-// characters without a code page 437 code (or bytes that are not UTF-8) are dropped.
-std::deque<Key> parseKeyScript(std::string_view utf8);
+#include "dialogue/key_script.hpp"
 
 // The host of msa-headless: keys from a script, and at every awaited answer
-// line a transcript of the text grid (and optionally a PGM picture).
+// line a transcript of the text grid (and optionally a PGM picture). A
+// {SAVE} of the script calls `save` with the screen as it stands when the
+// next key is asked for; a {BREAK} stops the simulation that finds it next.
 class HeadlessHost : public Host {
  public:
-  HeadlessHost(std::deque<Key> keys, std::FILE* transcript, std::string picturesDir = {})
-      : keys_(std::move(keys)), out_(transcript), picturesDir_(std::move(picturesDir)) {}
+  using SaveAction = std::function<void(const Screen&)>;
+
+  HeadlessHost(std::deque<ScriptKey> script, std::FILE* transcript, std::string picturesDir = {},
+               SaveAction save = {})
+      : keys_(std::move(script)), out_(transcript), picturesDir_(std::move(picturesDir)), save_(std::move(save)) {}
 
   void answerAwaited(const Screen& screen) override;
   Key nextKey(const Screen& screen) override;
   void beep() override {}
+  bool interruptRequested() override { return keys_.takeBreak(); }
 
  private:
-  std::deque<Key> keys_;
+  ScriptedKeys keys_;
   std::FILE* out_;
   std::string picturesDir_;
+  SaveAction save_;
   int reads_ = 0;
 };
 
@@ -37,3 +38,5 @@ bool writePgm(const std::string& path, const class Picture& picture);
 
 // Exit status of msa-headless when the script runs out while a key is awaited.
 inline constexpr int kEndOfInputStatus = 3;
+// Exit status when a file or folder named on the command line cannot be used.
+inline constexpr int kFileErrorStatus = 2;

@@ -71,7 +71,7 @@ char menuChoice(const std::string& field) {
   return '\0';
 }
 
-void runMainFlow(Dialogue& d, MachineData& m) {
+void runMainFlow(Dialogue& d, MachineData& m, SimulationObserver* simulationData) {
   // Start-up and menu R: defaults, data entry and the excitation study.
   const auto fromTitle = [&] {
     titleScreen(d, m);
@@ -90,7 +90,7 @@ void runMainFlow(Dialogue& d, MachineData& m) {
         break;
       case 'e': guarded(d, m, [&] { excitationStudy(d, m); }); break;
       case 'u': guarded(d, m, [&] { supplyVoltageStudy(d, m); }); break;
-      case 's': guarded(d, m, [&] { transientSimulation(d, m); }); break;
+      case 's': guarded(d, m, [&] { transientSimulation(d, m, simulationData); }); break;
       case 'f': return;
       default: break;
     }

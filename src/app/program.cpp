@@ -4,11 +4,11 @@
 #include "data/machine_data.hpp"
 #include "dialogue/dialogue.hpp"
 
-int runProgram(Screen& screen, Host& host) {
+int runProgram(Screen& screen, Host& host, SimulationObserver* simulationData) {
   Dialogue dialogue(screen, host);
   MachineData machine;
   try {
-    runMainFlow(dialogue, machine);
+    runMainFlow(dialogue, machine, simulationData);
   } catch (const ProgramEnd& end) {
     return end.status;
   }

@@ -2,8 +2,10 @@
 
 #include "dialogue/host.hpp"
 #include "dialogue/screen.hpp"
+#include "studies/simulation_observer.hpp"
 
 // Runs the whole program on the given screen and host: start-up, title,
 // data entry, excitation study and the main menu loop. Returns the exit
-// status (0 after menu F, or whatever status a ProgramEnd carried).
-int runProgram(Screen& screen, Host& host);
+// status (0 after menu F, or whatever status a ProgramEnd carried). The
+// optional observer follows every simulation run.
+int runProgram(Screen& screen, Host& host, SimulationObserver* simulationData = nullptr);

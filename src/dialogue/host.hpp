@@ -19,6 +19,9 @@ class Host {
   // Called often during a long computation that reads no keys: a window host
   // shows the picture now and then and keeps its events flowing.
   virtual void pictureChanged(const Screen&) {}
+  // Asked after every simulation step: true, once, when the user has asked
+  // for the running simulation to stop.
+  virtual bool interruptRequested() { return false; }
 };
 
 // Unwinds the whole program to its entry point with the given exit status

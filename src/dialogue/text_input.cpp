@@ -1,15 +1,12 @@
 #include "dialogue/text_input.hpp"
 
 #include "dialogue/cp437.hpp"
+#include "dialogue/key_script.hpp"
 
 std::vector<Key> keysForText(std::string_view utf8) {
   std::vector<Key> keys;
   for (const char32_t c : decodeUtf8(utf8)) {
-    if (c == U'\t') {
-      keys.push_back(Key::special(Key::Kind::Tab));
-    } else if (const auto code = unicodeToCp437(c)) {
-      keys.push_back(Key::character(*code));
-    }
+    if (const auto key = keyForTypedCharacter(c)) keys.push_back(*key);
   }
   return keys;
 }

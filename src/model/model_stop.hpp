@@ -9,9 +9,11 @@ enum class StopReason {
   MuBelow0,         // the overlap is negative or undefined
   AlphaUndefined,   // no firing angle solves the overlap
   TimeStalled,      // the time step no longer moves the time
+  Requested,        // the user stopped the running simulation
 };
 
-// Thrown by a model routine that finds no admissible state.
+// Thrown by a model routine that finds no admissible state, and by the
+// simulation when the user stops it.
 struct ModelStop {
   StopReason reason;
 };

@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "graphics/picture.hpp"
 #include "dialogue/screen.hpp"
@@ -25,6 +26,9 @@ constexpr std::uint64_t kPresentIntervalMs = 16;
 // While a beep is sounding, the wait for a key wakes up this often to stop
 // the audio device once the beep has played.
 constexpr int kBeepPollMs = 50;
+
+// How long the title tells what a save did.
+constexpr std::uint64_t kTitleMessageMs = 4000;
 
 [[noreturn]] void fail(const std::string& what) {
   throw std::runtime_error(what + ": " + SDL_GetError());
@@ -88,20 +92,53 @@ std::optional<Key::Kind> specialKey(SDL_Keycode key) {
 
 bool isEnter(SDL_Keycode key) { return key == SDLK_RETURN || key == SDLK_KP_ENTER; }
 
+// Every video driver but those that draw nowhere (offscreen, dummy): with no
+// display, the toolkit would fall back to them and the program would wait
+// for keys no one can type. Wayland is left out when no compositor is
+// named, where trying it only prints a complaint.
+std::string displayDrivers() {
+  std::string list;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const std::string name = SDL_GetVideoDriver(i);
+    if (name == "offscreen" || name == "dummy") continue;
+    if (name == "wayland" && SDL_getenv("WAYLAND_DISPLAY") == nullptr) continue;
+    list += (list.empty() ? "" : ",") + name;
+  }
+  return list;
+}
+
+// Sets a flag for as long as it lives.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
 }  // namespace
 
 void SdlHost::SdlDeleter::operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 void SdlHost::SdlDeleter::operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
 void SdlHost::SdlDeleter::operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
 
-SdlHost::Session::Session() {
+SdlHost::Toolkit::Toolkit() {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) fail("cannot start the video system");
+  // A driver named in the environment is used as asked, whatever it is.
+  const bool named = SDL_getenv("SDL_VIDEODRIVER") != nullptr;
+  if (!named) SDL_SetHint(SDL_HINT_VIDEODRIVER, displayDrivers().c_str());
+  if (SDL_Init(SDL_INIT_VIDEO) == 0) return;
+  if (named) fail("cannot start the video system");
+  SDL_Quit();
+  throw NoDisplay{};
 }
 
-SdlHost::Session::~Session() { SDL_Quit(); }
+SdlHost::Toolkit::~Toolkit() { SDL_Quit(); }
 
-SdlHost::SdlHost() {
+SdlHost::SdlHost(WindowSession session) : session_(std::move(session)) {
   int scale = 2;
   SDL_Rect usable{};
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0) scale = initialWindowScale({usable.w, usable.h});
@@ -163,16 +200,26 @@ void SdlHost::present(const Screen& screen) {
 }
 
 Key SdlHost::nextKey(const Screen& screen) {
+  interruptAsked_ = false;  // asked for while no simulation ran: void
+  // The played keys come first, as fast as they are asked for.
+  if (!session_.play.empty()) {
+    drainEvents(screen);
+    if (const auto played = session_.play.nextKey([&] { save(screen); })) {
+      session_.recorder.record(ScriptKey::of(*played));
+      return *played;
+    }
+  }
   // Keys typed ahead (or pasted) are answered at once; the picture is shown
   // whenever the program really has to wait.
   if (pending_.empty()) {
     present(screen);
     while (pending_.empty()) {
       SDL_Event event;
-      const bool got = beeper_.sounding() ? SDL_WaitEventTimeout(&event, kBeepPollMs) == 1
-                                          : SDL_WaitEvent(&event) == 1;
-      if (!got && !beeper_.sounding()) fail("cannot wait for events");
+      const int wake = wakeAfterMs();
+      const bool got = wake < 0 ? SDL_WaitEvent(&event) == 1 : SDL_WaitEventTimeout(&event, std::max(wake, 1)) == 1;
+      if (!got && wake < 0) fail("cannot wait for events");
       beeper_.settle();
+      settleTitle();
       if (got) handle(event, screen);
       drainEvents(screen);
       if (presentNeeded_) present(screen);
@@ -180,16 +227,54 @@ Key SdlHost::nextKey(const Screen& screen) {
   }
   const Key key = pending_.front();
   pending_.pop_front();
+  session_.recorder.record(ScriptKey::of(key));
   return key;
+}
+
+bool SdlHost::interruptRequested() {
+  const bool asked = session_.play.takeBreak() || std::exchange(interruptAsked_, false);
+  if (asked) session_.recorder.record(ScriptKey::interrupt());
+  return asked;
+}
+
+int SdlHost::wakeAfterMs() const {
+  int wake = beeper_.sounding() ? kBeepPollMs : -1;
+  if (titleUntil_ != 0) {
+    const std::uint64_t now = SDL_GetTicks64();
+    const int left = titleUntil_ > now ? static_cast<int>(std::min<std::uint64_t>(titleUntil_ - now, kTitleMessageMs)) : 0;
+    wake = wake < 0 ? left : std::min(wake, left);
+  }
+  return wake;
+}
+
+void SdlHost::save(const Screen& screen) {
+  if (!session_.save) return;
+  session_.recorder.record(ScriptKey::save());
+  showInTitle(session_.save(screen, aspect_ == AspectMode::FourByThree));
+}
+
+void SdlHost::showInTitle(const std::string& message) {
+  SDL_SetWindowTitle(window_.get(), ("msa - " + message).c_str());
+  titleUntil_ = SDL_GetTicks64() + kTitleMessageMs;
+}
+
+void SdlHost::settleTitle() {
+  if (titleUntil_ == 0 || SDL_GetTicks64() < titleUntil_) return;
+  SDL_SetWindowTitle(window_.get(), kTitle);
+  titleUntil_ = 0;
 }
 
 void SdlHost::pictureChanged(const Screen& screen) {
   if (SDL_GetTicks64() - lastPresent_ < std::max(kPresentIntervalMs, 2 * presentCost_)) return;
   // Handling the events keeps the window responsive during a long
   // computation; keys typed meanwhile wait in the queue.
-  drainEvents(screen);
+  {
+    const FlagScope computing(computing_);
+    drainEvents(screen);
+  }
   present(screen);
   beeper_.settle();
+  settleTitle();
 }
 
 void SdlHost::drainEvents(const Screen& screen) {
@@ -233,6 +318,16 @@ void SdlHost::keyDown(const SDL_KeyboardEvent& key, const Screen& screen) {
   // Ctrl with Alt is AltGr on some systems, which types characters.
   shortcutHeld_ = ctrl && !alt;
 
+  if (shortcutHeld_ && code == SDLK_s) {
+    if (key.repeat == 0) save(screen);  // a held key saves once
+    return;
+  }
+  // Stop keys: they only ever stop a running simulation (Escape otherwise
+  // erases the answer, below).
+  if (code == SDLK_PAUSE || code == SDLK_CANCEL || (computing_ && code == SDLK_ESCAPE)) {
+    if (computing_) interruptAsked_ = true;
+    return;
+  }
   if (shortcutHeld_ && (code == SDLK_c || code == SDLK_INSERT)) {
     SDL_SetClipboardText(screen.text().c_str());
     return;
@@ -262,7 +357,19 @@ void SdlHost::paste() {
 }
 
 void SdlHost::toggleFullScreen() {
-  const bool full = (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-  SDL_SetWindowFullscreen(window_.get(), full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  SDL_Window* window = window_.get();
+  const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  if (!full) {
+    SDL_GetWindowPosition(window, &windowed_.x, &windowed_.y);
+    SDL_GetWindowSize(window, &windowed_.width, &windowed_.height);
+  }
+  SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  // Without a window manager, the toolkit is not told the size the window
+  // gets back and would go on drawing for the full screen's: setting the
+  // size it had makes the toolkit's idea, the drawable and the view agree.
+  if (full && windowed_.width > 0 && windowed_.height > 0) {
+    SDL_SetWindowSize(window, windowed_.width, windowed_.height);
+    SDL_SetWindowPosition(window, windowed_.x, windowed_.y);
+  }
   presentNeeded_ = true;
 }

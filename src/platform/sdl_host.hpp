@@ -2,9 +2,13 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "dialogue/host.hpp"
+#include "dialogue/key_recorder.hpp"
+#include "dialogue/key_script.hpp"
 #include "platform/sdl_beeper.hpp"
 #include "graphics/window_geometry.hpp"
 
@@ -14,12 +18,24 @@ struct SDL_Texture;
 union SDL_Event;
 struct SDL_KeyboardEvent;
 
+// What a session adds to the bare window: keys to type before the user's,
+// a record of the keys taken, and the save behind Ctrl+S (which returns the
+// line the title shows: what was saved, or why not).
+struct WindowSession {
+  ScriptedKeys play;
+  KeyRecorder recorder;
+  std::function<std::string(const Screen&, bool fourByThree)> save;
+};
+
 // The program's real window: shows the picture scaled through the palette,
 // turns key presses, typed text and pastes into keys, and beeps.
-// Throws std::runtime_error when no window can be made.
+// Throws std::runtime_error when no window can be made, and NoDisplay when
+// there is no display to make it on.
 class SdlHost : public Host {
  public:
-  SdlHost();
+  struct NoDisplay {};
+
+  explicit SdlHost(WindowSession session = {});
   ~SdlHost() override;
   SdlHost(const SdlHost&) = delete;
   SdlHost& operator=(const SdlHost&) = delete;
@@ -27,6 +43,8 @@ class SdlHost : public Host {
   Key nextKey(const Screen& screen) override;
   void beep() override { beeper_.beep(); }
   void pictureChanged(const Screen& screen) override;
+  bool interruptRequested() override;
+  bool recordFailed() const { return session_.recorder.failed(); }
 
  private:
   struct SdlDeleter {
@@ -43,20 +61,32 @@ class SdlHost : public Host {
   void keyDown(const SDL_KeyboardEvent& key, const Screen& screen);
   void paste();
   void toggleFullScreen();
+  void save(const Screen& screen);
+  void showInTitle(const std::string& message);
+  void settleTitle();
+  // How long the wait for an event may last before something is due; -1 for ever.
+  int wakeAfterMs() const;
 
   // Initialises the toolkit on construction and shuts it down last.
-  struct Session {
-    Session();
-    ~Session();
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
-  } session_;
+  struct Toolkit {
+    Toolkit();
+    ~Toolkit();
+    Toolkit(const Toolkit&) = delete;
+    Toolkit& operator=(const Toolkit&) = delete;
+  } toolkit_;
   std::unique_ptr<SDL_Window, SdlDeleter> window_;
   std::unique_ptr<SDL_Renderer, SdlDeleter> renderer_;
   std::unique_ptr<SDL_Texture, SdlDeleter> texture_;
   SdlBeeper beeper_;
 
+  WindowSession session_;
   std::deque<Key> pending_;
+  // Handling the events that come during a computation (a simulation):
+  // Escape, Pause and Ctrl+Break then ask for the run to stop.
+  bool computing_ = false;
+  bool interruptAsked_ = false;
+  std::uint64_t titleUntil_ = 0;
+  PixelRect windowed_;  // where the window was before going full screen  // ms; 0 while the title is the plain one
   AspectMode aspect_ = AspectMode::SquarePixels;
   std::uint64_t lastPresent_ = 0;  // ms
   std::uint64_t presentCost_ = 0;  // ms the last present took

@@ -8,6 +8,7 @@ std::string_view stopMessage(StopReason reason) {
     case StopReason::MuBelow0: return " impossibilité car mu < 0° en te =";
     case StopReason::AlphaUndefined: return "arrêt sur impossibilité de calculer alpha en te = ";
     case StopReason::TimeStalled: return " arrêt car le pas temporel ne fait plus avancer le temps en te =";
+    case StopReason::Requested: return " arrêt demandé en te =";
   }
   return "";
 }

@@ -5,6 +5,7 @@
 #include "model/dynamics.hpp"
 #include "studies/study_io.hpp"
 #include "model/transient_integration.hpp"
+#include "studies/run_observers.hpp"
 
 namespace {
 
@@ -75,19 +76,25 @@ class DiagramPlotter : public StepObserver {
 
 }  // namespace
 
-void drawAndIntegrate(Dialogue& d, MachineData& m) {
+void drawAndIntegrate(Dialogue& d, MachineData& m, SimulationObserver* data) {
   DialogueNotices notices(d);
   const WorldWindow world = drawDiagram(d, m);
   DiagramPlotter plotter(d, world);
-  integrateTransient(m, notices, plotter);
+  StepFanOut observers;
+  observers.add(plotter);
+  if (data != nullptr) observers.add(*data);
+  InterruptCheck interrupt(d.host());
+  observers.add(interrupt);
+  const FollowedRun followed(data, runStartPoint(m));
+  integrateTransient(m, notices, observers);
 }
 
-void transientSimulation(Dialogue& d, MachineData& m) {
+void transientSimulation(Dialogue& d, MachineData& m, SimulationObserver* data) {
   chooseControl(d, m);
   voltagesAndTorques(m);
   showStartingPoint(d, m);
   askSettings(d, m);
-  drawAndIntegrate(d, m);
+  drawAndIntegrate(d, m, data);
   d.readAnswer();
   m.Udc = m.Udcfin;
 }

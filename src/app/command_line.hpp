@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The options of msa and msa-headless, read the GNU way: --name=value or
+// --name value, any unambiguous beginning of a name, "--" ends the options.
+
+enum class ProgramKind { Window, Headless };
+
+struct CommandLine {
+  std::string record;    // msa: the keys the user presses, as a key script
+  std::string play;      // msa: a key script typed before the keyboard
+  std::string pictures;  // msa-headless: a PGM picture per awaited answer
+  std::string saveDir;   // where a save goes; the current folder if empty
+  std::string csv;       // every simulation run's steps
+  bool help = false;
+  bool version = false;
+};
+
+struct ParsedCommandLine {
+  CommandLine options;
+  std::string error;  // one line, empty when the arguments are usable
+};
+
+// `args` without the program name.
+ParsedCommandLine parseCommandLine(ProgramKind program, const std::vector<std::string>& args);
+
+// What --help prints: the synopsis, the options and the keys.
+std::string usageText(ProgramKind program);

@@ -1,0 +1,85 @@
+#include "app/start_files.hpp"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+std::string reason() { return std::strerror(errno); }
+
+std::string checkFolder(const char* option, const std::string& dir) {
+  struct stat info {};
+  if (stat(dir.c_str(), &info) != 0) return std::string(option) + " " + dir + ": " + reason();
+  if (!S_ISDIR(info.st_mode)) return std::string(option) + " " + dir + ": not a folder";
+  if (access(dir.c_str(), W_OK | X_OK) != 0) return std::string(option) + " " + dir + ": " + reason();
+  return {};
+}
+
+// A file that is to be written: its folder must take it, and an existing
+// one must be a writable file.
+std::string checkWritable(const char* option, const std::string& path) {
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  const std::string folder = parent.empty() ? "." : parent.string();
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0) {
+    if (S_ISDIR(info.st_mode)) return std::string(option) + " " + path + ": is a folder";
+    if (access(path.c_str(), W_OK) != 0) return std::string(option) + " " + path + ": " + reason();
+    return {};
+  }
+  if (stat(folder.c_str(), &info) != 0) return std::string(option) + " " + path + ": " + reason();
+  if (!S_ISDIR(info.st_mode)) return std::string(option) + " " + path + ": " + folder + " is not a folder";
+  if (access(folder.c_str(), W_OK | X_OK) != 0) return std::string(option) + " " + path + ": " + reason();
+  return {};
+}
+
+std::string readWhole(const std::string& path, std::string& text) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return "--play " + path + ": is a folder";
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return "--play " + path + ": " + reason();
+  char buffer[65536];
+  std::size_t count;
+  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, count);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return "--play " + path + ": cannot be read";
+  return {};
+}
+
+// Opens for writing; remembers whether the file is new so that a later
+// failure can take it away again.
+std::string create(const char* option, const std::string& path, UniqueFile& file, bool& made) {
+  made = access(path.c_str(), F_OK) != 0;
+  file.reset(std::fopen(path.c_str(), "wb"));
+  if (!file) return std::string(option) + " " + path + ": " + reason();
+  return {};
+}
+
+}  // namespace
+
+std::string openStartFiles(const CommandLine& options, StartFiles& files) {
+  std::string error;
+  if (!options.pictures.empty()) error = checkFolder("--pictures", options.pictures);
+  if (error.empty() && !options.saveDir.empty()) error = checkFolder("--save-dir", options.saveDir);
+  if (error.empty() && !options.play.empty()) error = readWhole(options.play, files.playScript);
+  if (error.empty() && !options.record.empty()) error = checkWritable("--record", options.record);
+  if (error.empty() && !options.csv.empty()) error = checkWritable("--csv", options.csv);
+  if (error.empty() && !options.csv.empty() && options.csv == options.record)
+    error = "--csv " + options.csv + ": the --record file too";
+  if (!error.empty()) return error;
+
+  bool recordMade = false;
+  bool csvMade = false;
+  if (!options.record.empty()) error = create("--record", options.record, files.record, recordMade);
+  if (error.empty() && !options.csv.empty()) error = create("--csv", options.csv, files.csv, csvMade);
+  if (error.empty()) return {};
+  files.record.reset();
+  files.csv.reset();
+  if (recordMade) std::remove(options.record.c_str());
+  if (csvMade) std::remove(options.csv.c_str());
+  return error;
+}

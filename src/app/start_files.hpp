@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/command_line.hpp"
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// The files the options name, opened before anything is shown.
+struct StartFiles {
+  std::string playScript;  // the whole --play key script
+  UniqueFile record;       // created or truncated
+  UniqueFile csv;          // created or truncated
+};
+
+// Checks every file and folder the options name and opens them: the key
+// script to play is read, the record and data files are created or
+// truncated. Returns one line naming what cannot be used (and then leaves
+// no file of its own making behind), or an empty string.
+std::string openStartFiles(const CommandLine& options, StartFiles& files);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "results/save_names.hpp"
+#include "results/simulation_log.hpp"
+
+class Picture;
+
+struct SaveOutcome {
+  bool saved = false;
+  // "enregistré : " and the names written, or what went wrong.
+  std::string message;
+};
+
+// Saves the results as they stand into one folder: the picture as
+// NAME.png, the 4:3 view as NAME-4x3.png when it is on, and the last
+// simulation run's data as NAME.csv when a run has been made. Each file is
+// written under a temporary name in the same folder and renamed once all
+// are complete, so a save is there whole or not at all.
+class ResultSaver {
+ public:
+  ResultSaver(std::string folder, const SimulationLog& log, SaveClock clock = localTimeNow)
+      : folder_(folder.empty() ? "." : std::move(folder)), log_(log), clock_(std::move(clock)) {}
+
+  SaveOutcome save(const Picture& picture, bool fourByThree) const;
+
+ private:
+  std::string folder_;
+  const SimulationLog& log_;
+  SaveClock clock_;
+};

@@ -1,0 +1,5 @@
+#include "studies/run_observers.hpp"
+
+StepPoint runStartPoint(const MachineData& m) {
+  return {m.temin, m.omegam, m.mu, m.xhi, m.Idc, m.beta, m.udc, m.Cem};
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "data/machine_data.hpp"
+#include "dialogue/host.hpp"
+#include "model/model_stop.hpp"
+#include "studies/simulation_observer.hpp"
+
+// Ends the run after the step in progress when the user asks for it, the
+// way the model's own stops end it, so that the stop report shows it.
+class InterruptCheck : public StepObserver {
+ public:
+  explicit InterruptCheck(Host& host) : host_(host) {}
+  void stepDone(const StepPoint&, const StepPoint&) override {
+    if (host_.interruptRequested()) throw ModelStop{StopReason::Requested};
+  }
+
+ private:
+  Host& host_;
+};
+
+// Hands every step to a few observers in the order they were added.
+class StepFanOut : public StepObserver {
+ public:
+  void add(StepObserver& observer) {
+    if (count_ < observers_.size()) observers_[count_++] = &observer;
+  }
+  void stepDone(const StepPoint& start, const StepPoint& end) override {
+    for (std::size_t i = 0; i < count_; ++i) observers_[i]->stepDone(start, end);
+  }
+
+ private:
+  std::array<StepObserver*, 4> observers_{};
+  std::size_t count_ = 0;
+};
+
+// The state a run starts from, as its first step will see it.
+StepPoint runStartPoint(const MachineData& m);
+
+// Tells a simulation observer (if any) that a run starts, and that it has
+// ended when the scope is left, whether by its end, a stop or the end of
+// the program.
+class FollowedRun {
+ public:
+  FollowedRun(SimulationObserver* observer, const StepPoint& start) : observer_(observer) {
+    if (observer_ != nullptr) observer_->runStarted(start);
+  }
+  ~FollowedRun() {
+    if (observer_ != nullptr) observer_->runEnded();
+  }
+  FollowedRun(const FollowedRun&) = delete;
+  FollowedRun& operator=(const FollowedRun&) = delete;
+
+ private:
+  SimulationObserver* observer_;
+};

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/command_line.hpp"
+
+namespace {
+
+struct Case {
+  ProgramKind program;
+  std::vector<std::string> args;
+  std::string error;  // empty: accepted
+  CommandLine expected;
+};
+
+CommandLine with(std::string CommandLine::*field, std::string value) {
+  CommandLine c;
+  c.*field = std::move(value);
+  return c;
+}
+
+TEST(CommandLine, ReadsTheOptionsTheGnuWay) {
+  const auto W = ProgramKind::Window;
+  const auto H = ProgramKind::Headless;
+  CommandLine all;
+  all.record = "r.keys";
+  all.play = "p.keys";
+  all.saveDir = "out";
+  all.csv = "d.csv";
+  CommandLine help;
+  help.help = true;
+  CommandLine version;
+  version.version = true;
+  const Case cases[] = {
+      {W, {}, "", {}},
+      {W, {"--record", "r.keys", "--play=p.keys", "--save-dir", "out", "--csv=d.csv"}, "", all},
+      {H, {"--pictures=pics"}, "", with(&CommandLine::pictures, "pics")},
+      {H, {"--pic", "pics"}, "", with(&CommandLine::pictures, "pics")},  // a beginning of a name
+      {H, {"--csv=a=b"}, "", with(&CommandLine::csv, "a=b")},
+      {H, {"--csv", "--help"}, "", with(&CommandLine::csv, "--help")},  // a value, whatever it looks like
+      {H, {"--csv=x", "--csv=y"}, "", with(&CommandLine::csv, "y")},   // the last one counts
+      {W, {"--help"}, "", help},
+      {H, {"--vers"}, "", version},
+      {H, {"--"}, "", {}},
+      {W, {"--pictures", "x"}, "unrecognized option '--pictures' (see --help)", {}},
+      {H, {"--record", "x"}, "unrecognized option '--record' (see --help)", {}},
+      {W, {"--p", "x"}, "", with(&CommandLine::play, "x")},
+      {H, {"--csv"}, "option '--csv' requires an argument (see --help)", {}},
+      {H, {"--csv="}, "option '--csv' requires a non-empty argument (see --help)", {}},
+      {H, {"--help=yes"}, "option '--help' doesn't allow an argument (see --help)", {}},
+      {H, {"-h"}, "unexpected argument '-h' (see --help)", {}},
+      {H, {"keys.txt"}, "unexpected argument 'keys.txt' (see --help)", {}},
+      {H, {"--", "keys.txt"}, "unexpected argument 'keys.txt' (see --help)", {}},
+  };
+  for (const Case& c : cases) {
+    std::string shown;
+    for (const auto& a : c.args) shown += a + " ";
+    const ParsedCommandLine parsed = parseCommandLine(c.program, c.args);
+    EXPECT_EQ(parsed.error, c.error) << shown;
+    if (!c.error.empty()) continue;
+    const CommandLine& o = parsed.options;
+    EXPECT_EQ(o.record, c.expected.record) << shown;
+    EXPECT_EQ(o.play, c.expected.play) << shown;
+    EXPECT_EQ(o.pictures, c.expected.pictures) << shown;
+    EXPECT_EQ(o.saveDir, c.expected.saveDir) << shown;
+    EXPECT_EQ(o.csv, c.expected.csv) << shown;
+    EXPECT_EQ(o.help, c.expected.help) << shown;
+    EXPECT_EQ(o.version, c.expected.version) << shown;
+  }
+}
+
+}  // namespace
