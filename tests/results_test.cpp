@@ -243,4 +243,26 @@ TEST_F(ResultsTest, SaveWritesThePictureAndTheLastRunWithoutTouchingTheDialogue)
     EXPECT_EQ(entry.path().filename().string().rfind(".msa-save", 0), std::string::npos) << "left behind";
 }
 
+// A run longer than the rows the log gathers at once: every step, in order,
+// in the data file and in a save made after the run.
+TEST_F(ResultsTest, ALongRunKeepsEveryRowInOrder) {
+  fs::create_directories(dir_ / "saves");
+  const std::string fineRun = "s\n1\n" + enters(9) + "0.02\n1e-6\n\n\n\n";
+  const Outcome o = run("--save-dir " + path("saves") + " --csv " + path("data.csv"),
+                        kToFirstMenu + fineRun + "{SAVE}f\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  const std::string data = slurp(dir_ / "data.csv");
+  const auto rows = lines(data);
+  ASSERT_GT(rows.size(), 70000u);
+  double previous = -1;
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    const double te = std::stod(fields(rows[i])[1]);
+    ASSERT_GT(te, previous) << i;
+    previous = te;
+  }
+  const auto csvs = savedFiles(dir_ / "saves", ".csv");
+  ASSERT_EQ(csvs.size(), 1u);
+  EXPECT_TRUE(slurp(dir_ / "saves" / csvs[0]) == data);
+}
+
 }  // namespace

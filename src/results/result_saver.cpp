@@ -79,10 +79,7 @@ SaveOutcome ResultSaver::save(const Picture& picture, bool fourByThree) const {
                      }, {}});
   }
   if (log_.hasRun()) {
-    parts.push_back({stem + ".csv", [&](std::FILE* f) {
-                       const std::string text = log_.lastRunCsv();
-                       return std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fflush(f) == 0;
-                     }, {}});
+    parts.push_back({stem + ".csv", [&](std::FILE* f) { return log_.copyLastRun(f) && std::fflush(f) == 0; }, {}});
   }
   int error = 0;
   for (Part& part : parts) {

@@ -20,13 +20,13 @@ struct SaveOutcome {
 // are complete, so a save is there whole or not at all.
 class ResultSaver {
  public:
-  ResultSaver(std::string folder, const SimulationLog& log, SaveClock clock = localTimeNow)
+  ResultSaver(std::string folder, SimulationLog& log, SaveClock clock = localTimeNow)
       : folder_(folder.empty() ? "." : std::move(folder)), log_(log), clock_(std::move(clock)) {}
 
   SaveOutcome save(const Picture& picture, bool fourByThree) const;
 
  private:
   std::string folder_;
-  const SimulationLog& log_;
+  SimulationLog& log_;
   SaveClock clock_;
 };

@@ -1,42 +1,77 @@
 #include "results/simulation_log.hpp"
 
-#include <cstring>
+#include <string>
 
 #include "results/csv_rows.hpp"
 
+namespace {
+
+// Rows gathered before they are turned into text: a few megabytes at most.
+constexpr std::size_t kChunkRows = 1 << 16;
+
+bool writeAll(std::FILE* file, const std::string& text) {
+  return std::fwrite(text.data(), 1, text.size(), file) == text.size();
+}
+
+}  // namespace
+
 SimulationLog::SimulationLog(std::FILE* csv) : csv_(csv) {
   if (csv_ == nullptr) return;
-  write(kCsvHeader);
-  if (std::fflush(csv_) != 0) failed_ = true;
+  if (!writeAll(csv_, kCsvHeader) || std::fflush(csv_) != 0) failed_ = true;
 }
 
 SimulationLog::~SimulationLog() {
   runEnded();
   finishWriting();
+  if (lastRun_ != nullptr) std::fclose(lastRun_);
 }
 
 void SimulationLog::runStarted(const StepPoint& start) {
   runEnded();  // a run that never said it ended loses nothing
+  finishWriting();
   ++run_;
-  points_.clear();
-  written_ = 0;
-  points_.push_back(start);
+  if (lastRun_ != nullptr) std::fclose(lastRun_);
+  lastRun_ = std::tmpfile();  // without one, a save has the header only
+  pending_.clear();
+  pending_.push_back(start);
 }
 
-void SimulationLog::stepDone(const StepPoint&, const StepPoint& end) { points_.push_back(end); }
+void SimulationLog::stepDone(const StepPoint&, const StepPoint& end) {
+  pending_.push_back(end);
+  if (pending_.size() >= kChunkRows) handOver(false);
+}
 
 void SimulationLog::runEnded() {
-  if (csv_ == nullptr || written_ == points_.size()) return;
+  if (!pending_.empty()) handOver(true);
+}
+
+void SimulationLog::handOver(bool endOfRun) {
   finishWriting();  // the rows before these go first
-  std::vector<StepPoint> rows(points_.begin() + static_cast<std::ptrdiff_t>(written_), points_.end());
-  written_ = points_.size();
-  writer_ = std::thread([this, rows = std::move(rows), run = run_] {
+  writer_ = std::thread([this, rows = std::move(pending_), run = run_, endOfRun] {
     std::string text;
     text.reserve(rows.size() * 128);
     for (const StepPoint& row : rows) appendCsvRow(text, run, row);
-    write(text);
-    if (std::fflush(csv_) != 0) failed_ = true;
+    if (lastRun_ != nullptr) writeAll(lastRun_, text);
+    if (csv_ == nullptr) return;
+    if (!writeAll(csv_, text) || (endOfRun && std::fflush(csv_) != 0)) failed_ = true;
   });
+  pending_ = {};
+  pending_.reserve(endOfRun ? 0 : kChunkRows);
+}
+
+bool SimulationLog::copyLastRun(std::FILE* out) {
+  finishWriting();
+  bool ok = writeAll(out, kCsvHeader);
+  if (lastRun_ != nullptr) {
+    ok = ok && std::fflush(lastRun_) == 0 && std::fseek(lastRun_, 0, SEEK_SET) == 0;
+    char buffer[1 << 16];
+    std::size_t n = 0;
+    while (ok && (n = std::fread(buffer, 1, sizeof buffer, lastRun_)) > 0) ok = std::fwrite(buffer, 1, n, out) == n;
+    ok = std::fseek(lastRun_, 0, SEEK_END) == 0 && ok;
+  }
+  std::string text;  // the rows of a run still going on, not yet handed over
+  for (const StepPoint& row : pending_) appendCsvRow(text, run_, row);
+  return writeAll(out, text) && ok;
 }
 
 bool SimulationLog::writeFailed() {
@@ -46,15 +81,4 @@ bool SimulationLog::writeFailed() {
 
 void SimulationLog::finishWriting() {
   if (writer_.joinable()) writer_.join();
-}
-
-std::string SimulationLog::lastRunCsv() const {
-  std::string text = kCsvHeader;
-  text.reserve(points_.size() * 128);
-  for (const StepPoint& point : points_) appendCsvRow(text, run_, point);
-  return text;
-}
-
-void SimulationLog::write(const std::string& text) {
-  if (std::fwrite(text.data(), 1, text.size(), csv_) != text.size()) failed_ = true;
 }

@@ -1,19 +1,19 @@
 #pragma once
 
 #include <cstdio>
-#include <string>
 #include <thread>
 #include <vector>
 
 #include "studies/simulation_observer.hpp"
 
-// Keeps the steps of the last simulation run for a save, and writes every
-// run's rows to the data file when one is given. The steps are kept as
-// they come; at the end of each run, however it ends, they are turned into
-// text and written out by a thread of their own, so that neither the run
-// nor the dialogue after it waits for the digits. Each run's rows are in
-// the file, flushed, before the next run's are written and before the log
-// is gone.
+// Keeps the rows of the last simulation run for a save, and writes every
+// run's rows to the data file when one is given. Steps are gathered in
+// chunks; each full chunk, and the rest at the end of a run however it ends,
+// is turned into text by a thread of its own, so that neither the run nor the
+// dialogue after it waits for the digits. The text goes to the data file and
+// to a scratch file holding the last run, so that a run of millions of steps
+// needs no more memory than a chunk. Each run's rows are in the data file,
+// flushed, before the next run's are written and before the log is gone.
 class SimulationLog : public SimulationObserver {
  public:
   // The header is written at once to a given file; the log does not own it.
@@ -28,20 +28,20 @@ class SimulationLog : public SimulationObserver {
 
   // Whether a run has started since start-up.
   bool hasRun() const { return run_ > 0; }
-  // The header and the rows of the last run.
-  std::string lastRunCsv() const;
+  // Writes the header and the rows of the last run (so far, during a run).
+  bool copyLastRun(std::FILE* out);
   // Whether writing to the data file has failed (disk full...), once
   // everything so far is written.
   bool writeFailed();
 
  private:
+  void handOver(bool endOfRun);
   void finishWriting();
-  void write(const std::string& text);
 
   std::FILE* csv_;
+  std::FILE* lastRun_ = nullptr;  // scratch file of the last run's rows
   int run_ = 0;
-  std::vector<StepPoint> points_;  // the last run's starting state and steps
-  std::size_t written_ = 0;        // of points_, already in the data file
-  bool failed_ = false;            // set by the writer, read after joining it
+  std::vector<StepPoint> pending_;  // rows not yet handed to the writer
+  bool failed_ = false;             // set by the writer, read after joining it
   std::thread writer_;
 };
