@@ -1,5 +1,7 @@
 #include "results/simulation_log.hpp"
 
+#include <filesystem>
+#include <random>
 #include <string>
 
 #include "results/csv_rows.hpp"
@@ -13,6 +15,31 @@ bool writeAll(std::FILE* file, const std::string& text) {
   return std::fwrite(text.data(), 1, text.size(), file) == text.size();
 }
 
+// Where the C library cannot make an anonymous one (some put it in the root
+// folder of the drive, which a user may not write), a named file in the
+// system's temporary folder, removed when closed.
+ScratchFile openScratchFile() {
+  if (std::FILE* anonymous = std::tmpfile()) return {anonymous, {}};
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+  if (error) return {};
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path path =
+        folder / ("msa-run-" + std::to_string(std::random_device{}()) + ".csv.tmp");
+    if (std::filesystem::exists(path, error)) continue;
+    if (std::FILE* named = std::fopen(path.string().c_str(), "w+b")) return {named, path};
+  }
+  return {};
+}
+
+void closeScratchFile(ScratchFile& scratch) {
+  if (scratch.file == nullptr) return;
+  std::fclose(scratch.file);
+  std::error_code ignored;
+  if (!scratch.path.empty()) std::filesystem::remove(scratch.path, ignored);
+  scratch = {};
+}
+
 }  // namespace
 
 SimulationLog::SimulationLog(std::FILE* csv) : csv_(csv) {
@@ -23,15 +50,15 @@ SimulationLog::SimulationLog(std::FILE* csv) : csv_(csv) {
 SimulationLog::~SimulationLog() {
   runEnded();
   finishWriting();
-  if (lastRun_ != nullptr) std::fclose(lastRun_);
+  closeScratchFile(lastRun_);
 }
 
 void SimulationLog::runStarted(const StepPoint& start) {
   runEnded();  // a run that never said it ended loses nothing
   finishWriting();
   ++run_;
-  if (lastRun_ != nullptr) std::fclose(lastRun_);
-  lastRun_ = std::tmpfile();  // without one, a save has the header only
+  closeScratchFile(lastRun_);
+  lastRun_ = openScratchFile();  // without one, a save has the header only
   pending_.clear();
   pending_.push_back(start);
 }
@@ -51,7 +78,7 @@ void SimulationLog::handOver(bool endOfRun) {
     std::string text;
     text.reserve(rows.size() * 128);
     for (const StepPoint& row : rows) appendCsvRow(text, run, row);
-    if (lastRun_ != nullptr) writeAll(lastRun_, text);
+    if (lastRun_.file != nullptr) writeAll(lastRun_.file, text);
     if (csv_ == nullptr) return;
     if (!writeAll(csv_, text) || (endOfRun && std::fflush(csv_) != 0)) failed_ = true;
   });
@@ -62,12 +89,12 @@ void SimulationLog::handOver(bool endOfRun) {
 bool SimulationLog::copyLastRun(std::FILE* out) {
   finishWriting();
   bool ok = writeAll(out, kCsvHeader);
-  if (lastRun_ != nullptr) {
-    ok = ok && std::fflush(lastRun_) == 0 && std::fseek(lastRun_, 0, SEEK_SET) == 0;
+  if (std::FILE* rows = lastRun_.file) {
+    ok = ok && std::fflush(rows) == 0 && std::fseek(rows, 0, SEEK_SET) == 0;
     char buffer[1 << 16];
     std::size_t n = 0;
-    while (ok && (n = std::fread(buffer, 1, sizeof buffer, lastRun_)) > 0) ok = std::fwrite(buffer, 1, n, out) == n;
-    ok = std::fseek(lastRun_, 0, SEEK_END) == 0 && ok;
+    while (ok && (n = std::fread(buffer, 1, sizeof buffer, rows)) > 0) ok = std::fwrite(buffer, 1, n, out) == n;
+    ok = std::fseek(rows, 0, SEEK_END) == 0 && ok;
   }
   std::string text;  // the rows of a run still going on, not yet handed over
   for (const StepPoint& row : pending_) appendCsvRow(text, run_, row);

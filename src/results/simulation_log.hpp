@@ -1,10 +1,18 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <thread>
 #include <vector>
 
 #include "studies/simulation_observer.hpp"
+
+// A file for scratch data: anonymous, or named when the C library could not
+// make an anonymous one.
+struct ScratchFile {
+  std::FILE* file = nullptr;
+  std::filesystem::path path;
+};
 
 // Keeps the rows of the last simulation run for a save, and writes every
 // run's rows to the data file when one is given. Steps are gathered in
@@ -39,7 +47,7 @@ class SimulationLog : public SimulationObserver {
   void finishWriting();
 
   std::FILE* csv_;
-  std::FILE* lastRun_ = nullptr;  // scratch file of the last run's rows
+  ScratchFile lastRun_;  // the last run's rows as text
   int run_ = 0;
   std::vector<StepPoint> pending_;  // rows not yet handed to the writer
   bool failed_ = false;             // set by the writer, read after joining it
