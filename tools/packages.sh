@@ -14,3 +14,6 @@ install_packages() {
 }
 
 BUILD_PACKAGES=(cmake g++ make libsdl2-dev)
+# The Windows build: MinGW-w64 (win32 threads), and dpkg-dev for apt-get source.
+WINDOWS_DEPS_PACKAGES=(cmake make gcc-mingw-w64-x86-64-win32 g++-mingw-w64-x86-64-win32 \
+  binutils-mingw-w64-x86-64 dpkg-dev libsdl2-dev libpng-dev zlib1g-dev)
