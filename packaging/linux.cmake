@@ -39,6 +39,8 @@ msa_gzip(${MSA_PACKAGING_DIR}/debian/changelog.in changelog)
 add_custom_target(msa-compressed-docs ALL DEPENDS ${MSA_COMPRESSED})
 install(FILES ${MSA_GENERATED}/changelog.gz ${MSA_PACKAGING_DIR}/debian/copyright
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${MSA_PACKAGING_DIR}/debian/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME msa)
 
 # The Debian package: msa_<version>_amd64.deb, its dependencies read from
 # the programs by dpkg-shlibdeps.

@@ -125,6 +125,7 @@ build_zlib
 build_libpng
 build_sdl2
 rm -rf "$root/zlib" "$root/libpng" "$root/sdl2"
+"$triplet-strip" --strip-unneeded "$prefix"/bin/*.dll
 touch "$prefix/.complete"
 echo "Windows libraries built in $((SECONDS - start)) s:"
 echo "$prefix"
