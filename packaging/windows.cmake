@@ -5,6 +5,8 @@
 if(TARGET msa)
   # A desktop program: no console window of its own.
   set_target_properties(msa PROPERTIES WIN32_EXECUTABLE ON)
+  enable_language(RC)
+  target_sources(msa PRIVATE ${MSA_PACKAGING_DIR}/windows/msa.rc)
   install(TARGETS msa RUNTIME DESTINATION .)
 endif()
 install(TARGETS msa-headless RUNTIME DESTINATION .)

@@ -63,7 +63,7 @@ package="$(dpkg-deb -f "$deb" Package)"
 ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
   fail "$package is installed already: dpkg -r $package first"
 snapshot >"$work/before"
-dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || fail "dpkg -i: $(cat "$work/dpkg.log")"
+as_root dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || fail "dpkg -i: $(cat "$work/dpkg.log")"
 done_step
 
 step "installed programs"
@@ -74,7 +74,7 @@ for script in "${keys[@]}"; do
   /usr/bin/msa-headless <"$script" >"$work/actual" 2>&1 || true
   cmp -s "$work/expected" "$work/actual" || { echo "differs from $reference: $script" >&2; status=1; }
 done
-dpkg -r "$package" >>"$work/dpkg.log" 2>&1 || fail "dpkg -r: $(cat "$work/dpkg.log")"
+as_root dpkg -r "$package" >>"$work/dpkg.log" 2>&1 || fail "dpkg -r: $(cat "$work/dpkg.log")"
 [ "$status" -eq 0 ] || fail "the installed programs do not answer as the build tree's"
 done_step
 

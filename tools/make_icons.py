@@ -2,7 +2,8 @@
 """Draws the program's icon, the one the window sets: a two-pole rotor (north
 red, south light blue) on a white shaft inside a grey stator ring, in the
 16-colour palette. Writes packaging/icons/msa.svg and msa-N.png for the
-desktop's sizes; at 32 pixels the PNG is the window's icon pixel for pixel.
+desktop's sizes, and msa.ico (the same PNGs) for the Windows program file;
+at 32 pixels the PNG is the window's icon pixel for pixel.
 
 Usage: tools/make_icons.py   (from anywhere; rewrites the files in place)
 """
@@ -47,6 +48,18 @@ def png(size):
             chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + chunk(b"IEND", b""))
 
 
+def ico(pngs):
+    """A Windows icon holding the PNG images as they are."""
+    header = struct.pack("<HHH", 0, 1, len(pngs))
+    offset = len(header) + 16 * len(pngs)
+    entries, images = b"", b""
+    for size, data in pngs:
+        side = size if size < 256 else 0  # 0 stands for 256
+        entries += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(data), offset + len(images))
+        images += data
+    return header + entries + images
+
+
 SVG = f"""<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="-32 -32 64 64">
   <title>msa</title>
   <circle r="{STATOR}" fill="#{GREY}"/>
@@ -61,5 +74,7 @@ if __name__ == "__main__":
     folder = pathlib.Path(__file__).resolve().parent.parent / "packaging" / "icons"
     folder.mkdir(parents=True, exist_ok=True)
     (folder / "msa.svg").write_text(SVG)
-    for size in SIZES:
-        (folder / f"msa-{size}.png").write_bytes(png(size))
+    pngs = [(size, png(size)) for size in SIZES]
+    for size, data in pngs:
+        (folder / f"msa-{size}.png").write_bytes(data)
+    (folder / "msa.ico").write_bytes(ico(pngs))

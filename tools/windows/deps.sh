@@ -34,13 +34,13 @@ enable_debian_sources() {
   local f
   for f in /etc/apt/sources.list.d/*.sources; do
     [ -e "$f" ] && grep -q '^Types: *deb$' "$f" && grep -q 'debian' "$f" || continue
-    sed 's/^Types: *deb$/Types: deb-src/' "$f" >"/etc/apt/sources.list.d/msa-src-$(basename "$f")"
+    sed 's/^Types: *deb$/Types: deb-src/' "$f" | as_root tee "/etc/apt/sources.list.d/msa-src-$(basename "$f")" >/dev/null
   done
   if [ -f /etc/apt/sources.list ]; then
-    grep -E '^deb .*debian' /etc/apt/sources.list | sed 's/^deb /deb-src /' \
-      >/etc/apt/sources.list.d/msa-src.list || true
+    grep -E '^deb .*debian' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+      as_root tee /etc/apt/sources.list.d/msa-src.list >/dev/null || true
   fi
-  apt-get update -qq
+  as_root apt-get update -qq
 }
 
 # fetch SOURCE=VERSION DIR: unpacks the Debian source (with its patches) into
