@@ -37,6 +37,7 @@ for source in "${sources[@]}"; do
   fi
 done
 [ ${#keys[@]} -gt 0 ] || fail "no key scripts in ${sources[*]}"
+mapfile -t keys < <(realpath "${keys[@]}")
 
 reference="$(realpath "$reference")"
 here="$PWD"
@@ -78,17 +79,17 @@ for script in "${keys[@]}"; do
   name="$(basename "$script" .keys)"
   rm -rf linux windows && mkdir linux windows
   status=0
-  "$reference" --pictures linux <"$here/$script" >linux.txt 2>&1 || status=$?
+  "$reference" --pictures linux <"$script" >linux.txt 2>&1 || status=$?
   echo "=== status $status" >>linux.txt
   status=0
-  wine msa-headless.exe --pictures windows <"$here/$script" >windows.txt 2>&1 || status=$?
+  wine msa-headless.exe --pictures windows <"$script" >windows.txt 2>&1 || status=$?
   echo "=== status $status" >>windows.txt
   if ! cmp -s linux.txt windows.txt; then
-    echo "windows check: $script: the transcript differs" >&2
+    echo "windows check: ${script#"$here/"}: the transcript differs" >&2
     diff linux.txt windows.txt | head -n 20 >&2 || true
     differing=$((differing + 1))
   elif ! diff -r linux windows >/dev/null; then
-    echo "windows check: $script: the pictures differ: $(diff -rq linux windows | head -n 3)" >&2
+    echo "windows check: ${script#"$here/"}: the pictures differ: $(diff -rq linux windows | head -n 3)" >&2
     differing=$((differing + 1))
   fi
 done
