@@ -24,7 +24,8 @@ while [ $# -gt 0 ]; do
   esac
 done
 [ -n "$zip" ] || zip="$(ls dist/msa-*-windows-x64.zip | tail -n 1)"
-[ ${#sources[@]} -gt 0 ] || sources=(fuzz/corpus/program tests/golden)
+defaults=false
+[ ${#sources[@]} -gt 0 ] || { sources=(fuzz/corpus/program tests/golden); defaults=true; }
 fail() { echo "windows check: FAIL: $*" >&2; exit 1; }
 [ -x "$reference" ] || fail "no $reference to compare with: build it first"
 
@@ -34,6 +35,8 @@ for source in "${sources[@]}"; do
     mapfile -t -O ${#keys[@]} keys < <(find "$source" -name '*.keys' | sort)
   elif [ -f "$source" ]; then
     keys+=("$source")
+  elif ! $defaults; then
+    fail "no key script or folder $source"
   fi
 done
 [ ${#keys[@]} -gt 0 ] || fail "no key scripts in ${sources[*]}"
@@ -81,6 +84,7 @@ for script in "${keys[@]}"; do
   status=0
   "$reference" --pictures linux <"$script" >linux.txt 2>&1 || status=$?
   echo "=== status $status" >>linux.txt
+  grep -q -x '=== read 1' linux.txt || fail "$reference does not run $script: $(head -n 3 linux.txt)"
   status=0
   wine msa-headless.exe --pictures windows <"$script" >windows.txt 2>&1 || status=$?
   echo "=== status $status" >>windows.txt
