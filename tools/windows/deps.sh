@@ -3,7 +3,8 @@
 # packages of the very versions the Linux build uses, with MinGW-w64, into
 # build-windows/deps/prefix-<versions>/ (DLLs in bin/, import libraries in
 # lib/, headers and CMake files). A prefix that is complete is kept: a second
-# run builds nothing. Prints the prefix on its last line.
+# run builds nothing. Prints the prefix on its last line (messages go to
+# standard error).
 #
 # Usage: tools/windows/deps.sh [BUILD_DIR]   (default build-windows)
 set -euo pipefail
@@ -113,7 +114,7 @@ build_sdl2() {
 
 read_versions
 if [ -f "$prefix/.complete" ]; then
-  echo "Windows libraries already built:"
+  echo "Windows libraries already built" >&2
   echo "$prefix"
   exit 0
 fi
@@ -127,5 +128,7 @@ build_sdl2
 rm -rf "$root/zlib" "$root/libpng" "$root/sdl2"
 "$triplet-strip" --strip-unneeded "$prefix"/bin/*.dll
 touch "$prefix/.complete"
-echo "Windows libraries built in $((SECONDS - start)) s:"
+# Libraries of earlier versions are of no more use.
+find "$root" -mindepth 1 -maxdepth 1 -name 'prefix-*' ! -path "$prefix" -exec rm -rf {} +
+echo "Windows libraries built in $((SECONDS - start)) s" >&2
 echo "$prefix"
