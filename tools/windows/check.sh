@@ -9,7 +9,8 @@
 #
 # Usage: tools/windows/check.sh [--zip ZIP] [--reference MSA_HEADLESS] [KEYS_FILE_OR_FOLDER...]
 #   defaults: dist/msa-*-windows-x64.zip, build/msa-headless, and the key
-#   scripts of fuzz/corpus/program and tests/golden (where it exists).
+#   scripts of fuzz/corpus/program, tools/windows/keys (bytes that a text-mode
+#   stream would change: CR LF, Ctrl+Z, UTF-8) and tests/golden (where it exists).
 set -Eeuo pipefail
 cd "$(dirname "$0")/../.."
 source tools/packages.sh
@@ -25,7 +26,7 @@ while [ $# -gt 0 ]; do
 done
 [ -n "$zip" ] || zip="$(ls dist/msa-*-windows-x64.zip | tail -n 1)"
 defaults=false
-[ ${#sources[@]} -gt 0 ] || { sources=(fuzz/corpus/program tests/golden); defaults=true; }
+[ ${#sources[@]} -gt 0 ] || { sources=(fuzz/corpus/program tools/windows/keys tests/golden); defaults=true; }
 fail() { echo "windows check: FAIL: $*" >&2; exit 1; }
 [ -x "$reference" ] || fail "no $reference to compare with: build it first"
 
