@@ -22,8 +22,15 @@ keys=("$@")
 fail() { echo "check_package: FAIL: $*" >&2; exit 1; }
 [ ${#keys[@]} -gt 0 ] || keys=(fuzz/corpus/program/menu_e.keys fuzz/corpus/program/menu_s_defaults.keys)
 [ -x "$reference" ] || fail "no $reference to compare with: build it first"
+for script in "${keys[@]}"; do [ -f "$script" ] || fail "no key script $script"; done
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+installed=""
+# A check that fails while the package is installed still removes it.
+cleanup() {
+  [ -z "$installed" ] || as_root dpkg -r "$installed" >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
 step() { printf 'check_package: %-40s' "$1"; step_start=$SECONDS; }
 done_step() { echo "ok ($((SECONDS - step_start)) s)"; }
 
@@ -63,6 +70,7 @@ package="$(dpkg-deb -f "$deb" Package)"
 ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
   fail "$package is installed already: dpkg -r $package first"
 snapshot >"$work/before"
+installed="$package"
 as_root dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || fail "dpkg -i: $(cat "$work/dpkg.log")"
 done_step
 
@@ -75,6 +83,7 @@ for script in "${keys[@]}"; do
   cmp -s "$work/expected" "$work/actual" || { echo "differs from $reference: $script" >&2; status=1; }
 done
 as_root dpkg -r "$package" >>"$work/dpkg.log" 2>&1 || fail "dpkg -r: $(cat "$work/dpkg.log")"
+installed=""
 [ "$status" -eq 0 ] || fail "the installed programs do not answer as the build tree's"
 done_step
 
