@@ -14,7 +14,10 @@
 set -Eeuo pipefail
 cd "$(dirname "$0")/../.."
 source tools/packages.sh
-install_packages wine wine64 xvfb xdotool x11-apps python3 unzip
+# Wine's X11 driver loads the X extension libraries it finds; they are only
+# recommended by Wine's packages, and so named here.
+install_packages wine wine64 xvfb xdotool x11-apps python3 unzip \
+  libxrender1 libxrandr2 libxcursor1 libxi6 libxcomposite1 libxinerama1
 
 zip="" reference=build/msa-headless sources=()
 while [ $# -gt 0 ]; do
