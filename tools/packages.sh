@@ -6,11 +6,19 @@ install_packages() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Runs a command as root, through sudo when not root already.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
 BUILD_PACKAGES=(cmake g++ make libsdl2-dev libpng-dev)
+# The Windows build: MinGW-w64 (win32 threads for the C libraries, posix
+# threads for the program's own C++), and dpkg-dev for apt-get source.
+WINDOWS_DEPS_PACKAGES=(cmake make gcc-mingw-w64-x86-64-win32 g++-mingw-w64-x86-64-win32 \
+  gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix \
+  binutils-mingw-w64-x86-64 dpkg-dev libsdl2-dev libpng-dev zlib1g-dev)

@@ -13,6 +13,11 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
+# The Debian package and the Windows zip, made and checked as users get them.
+bash tools/package.sh
+bash tools/check_package.sh
+bash tools/windows/check.sh
+
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMSA_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize &&

@@ -5,6 +5,11 @@
 #include <iterator>
 #include <string>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "app/command_line.hpp"
 #include "app/headless_host.hpp"
 #include "app/program.hpp"
@@ -15,6 +20,12 @@
 #include "results/simulation_log.hpp"
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The key script and the transcript are bytes: no CRLF translation, and
+  // no Ctrl+Z taken for the end of the input.
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   const ParsedCommandLine parsed = parseCommandLine(ProgramKind::Headless, {argv + 1, argv + argc});
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "msa-headless: %s\n", parsed.error.c_str());

@@ -5,6 +5,10 @@
 #include <string>
 #include <utility>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "app/command_line.hpp"
 #include "app/program.hpp"
 #include "app/start_files.hpp"
@@ -15,6 +19,14 @@
 #include "platform/sdl_host.hpp"
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // A windowed program has no console of its own: answers and errors go to
+  // the one it was started from, unless its output already goes elsewhere.
+  if (GetStdHandle(STD_OUTPUT_HANDLE) == nullptr && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    std::freopen("CONOUT$", "w", stdout);
+    std::freopen("CONOUT$", "w", stderr);
+  }
+#endif
   const ParsedCommandLine parsed = parseCommandLine(ProgramKind::Window, {argv + 1, argv + argc});
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "msa: %s\n", parsed.error.c_str());
