@@ -1,13 +1,17 @@
 #include "results/result_saver.hpp"
 
 #include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <functional>
+#include <random>
 #include <vector>
 
 #include "graphics/picture.hpp"
@@ -26,8 +30,10 @@ struct Part {
 
 std::string reason(int error, const std::string& folder) {
   switch (error) {
-    case ENOSPC:
-    case EDQUOT: return "disque plein";
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+    case ENOSPC: return "disque plein";
     case EACCES:
     case EPERM:
     case EROFS: return "pas le droit d'écrire dans " + folder;
@@ -36,25 +42,43 @@ std::string reason(int error, const std::string& folder) {
   }
 }
 
+// A name taken by anything, a dangling link included.
 bool exists(const std::string& path) {
-  struct stat info {};
-  return lstat(path.c_str(), &info) == 0;
+  std::error_code error;
+  return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
+}
+
+// A new file that did not exist before, for writing bytes; the permissions
+// are those of any new file.
+std::FILE* createNew(const std::string& path) {
+#ifdef _WIN32
+  const int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+  return fd < 0 ? nullptr : _fdopen(fd, "wb");
+#else
+  const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+  return fd < 0 ? nullptr : fdopen(fd, "wb");
+#endif
+}
+
+// A temporary file in the folder under a name nobody else has.
+std::FILE* createTemporary(const std::string& folder, std::string& name) {
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
+    name = folder + "/.msa-save-" + suffix;
+    if (std::FILE* file = createNew(name)) return file;
+    if (errno != EEXIST) return nullptr;
+  }
+  return nullptr;
 }
 
 // Writes one part under a temporary name; errno tells why it failed.
 bool writeTemporary(const std::string& folder, Part& part) {
-  std::string name = folder + "/.msa-save-XXXXXX";
-  const int fd = mkstemp(name.data());
-  if (fd < 0) return false;
+  std::string name;
+  std::FILE* file = createTemporary(folder, name);
+  if (file == nullptr) return false;
   part.temporary = name;
-  fchmod(fd, 0644);  // as an ordinary new file would be
-  std::FILE* file = fdopen(fd, "wb");
-  if (file == nullptr) {
-    const int error = errno;
-    close(fd);
-    errno = error;
-    return false;
-  }
   errno = 0;
   const bool written = part.write(file);
   const int error = errno;
