@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "model/extended_trig.hpp"
 #include "model/model_stop.hpp"
 
 using LD = long double;
@@ -24,7 +25,7 @@ long double cosOf(float angle) {
   thread_local long double lastCos = 1.0L;  // cos(+0), the value for bits 0
   const auto bits = std::bit_cast<std::uint32_t>(angle);
   if (bits != lastBits) {
-    lastCos = cosl(angle);
+    lastCos = extendedCos(angle);
     lastBits = bits;
   }
   return lastCos;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/angles.hpp"
+#include "model/extended_trig.hpp"
 #include "studies/iteration_screen.hpp"
 #include "studies/study_io.hpp"
 
@@ -42,12 +43,12 @@ void chapterOne(Dialogue& d, MachineData& m, ModelNotices& notices) {
   d.newLine();
   m.I1 = float(((LD(sqrt3) * m.Idc) * 2.0f) / pi);
   printValueLine(d, " Amplitude de la fondamentale du courant de phase = ", m.I1, " A");
-  const float denominator = float(((cosl(m.alpha1) * sqrt3) * cosl(m.mu2)) * 3.0f);
+  const float denominator = float(((extendedCos(m.alpha1) * sqrt3) * extendedCos(m.mu2)) * 3.0f);
   m.Ec = float(((LD(m.udc) - LD(m.Idc) * m.rdc) * pi) / denominator);
   printValueLine(d, " Amplitude de la f.e.m. de commutation = ", m.Ec, " V");
   printValueLine(d, " soit un flux de ", float(LD(m.Ec) / m.omega), " Wb");
-  const float efb = float(((LD(m.M2Lr) * m.omega) * m.I1) * cosl(m.alpha1));
-  const float efa = float(((LD(m.M2Lr) * m.omega) * m.I1) * sinl(m.alpha1) + m.Ec);
+  const float efb = float(((LD(m.M2Lr) * m.omega) * m.I1) * extendedCos(m.alpha1));
+  const float efa = float(((LD(m.M2Lr) * m.omega) * m.I1) * extendedSin(m.alpha1) + m.Ec);
   m.Ef = float(sqrtl(LD(efb) * efb + LD(efa) * efa));
   printValueLine(d, " Amplitude de la f.e.m. due à l'inducteur = ", m.Ef, " V");
   m.mfif = float(LD(m.Ef) / m.omega);
