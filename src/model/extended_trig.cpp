@@ -1,7 +1,6 @@
 #include "model/extended_trig.hpp"
 
 #include <cmath>
-#include <cstddef>
 #include <limits>
 
 #include "model/extended_trig_constants.hpp"
@@ -34,16 +33,6 @@ constexpr LD kSplit = 0x1.00000001p32L;  // 2^32 + 1 cuts a significand into two
 constexpr LD kReductionBound = 0x1p16L;
 constexpr LD kTiny = 0x1p-32L;  // below it sin x and tan x round to x, cos x to 1
 
-// A value carried as an unevaluated sum hi + lo, |lo| much below |hi|.
-struct Pair {
-  LD hi, lo;
-};
-
-struct Reduced {
-  Pair r;
-  unsigned quadrant;  // k mod 4
-};
-
 // Exact: a + b == s + the returned error (round to nearest, no overflow).
 LD sumError(LD a, LD b, LD s) {
   const LD bVirtual = s - a;
@@ -58,91 +47,109 @@ LD productError(LD a, LD b, LD p) {
   return (((ah * bh - p) + ah * bl) + al * bh) + al * bl;
 }
 
-bool reduce(LD x, Reduced& out) {
+// Exact: a a == p + the returned error, p = a * a rounded.
+LD squareError(LD a, LD p) {
+  const LD t = a * kSplit;
+  const LD ah = t - (t - a);
+  const LD al = a - ah;
+  return ((ah * ah - p) + (ah + ah) * al) + al * al;
+}
+
+// sin and cos of the reduced argument, each rounded and with the error of
+// that rounding, which the tangent needs; the quadrant is applied by the caller.
+struct Kernel {
+  LD sin, sinError, cos, cosError;
+  unsigned quadrant;  // k mod 4
+};
+
+// r = x - k pi/2 as hi + lo; false when the library must answer.
+bool reduce(LD x, LD& hi, LD& lo, unsigned& quadrant) {
   if (!(std::fabs(x) < kReductionBound)) return false;
   if (std::fabs(x) <= kQuarterPi) {
-    out = Reduced{{x, 0}, 0};
+    hi = x;
+    lo = 0;
+    quadrant = 0;
     return true;
   }
   const LD k = (x * kTwoOverPi + kRoundShift) - kRoundShift;
   const LD head = (x - k * kHalfPiPart1) - k * kHalfPiPart2;
   const LD tail = k * kHalfPiPart3;
-  const LD hi = head - tail;
+  hi = head - tail;
   if (std::fabs(hi) < std::fabs(k) * 0x1p-55L) return false;
-  out = Reduced{{hi, sumError(head, -tail, hi)}, static_cast<unsigned>(static_cast<long>(k)) & 3u};
+  lo = sumError(head, -tail, hi);
+  quadrant = static_cast<unsigned>(static_cast<long>(k)) & 3u;
   return true;
 }
 
-template <std::size_t N>
-LD horner(const LD (&c)[N], LD z) {
-  LD p = c[N - 1];
-  for (std::size_t i = N - 1; i-- > 0;) p = p * z + c[i];
-  return p;
-}
-
-// sin and cos of r.hi + r.lo, |r.hi| <= pi/4 (1 + 2^-40), |r.lo| <= 2^-64 |r.hi|.
-// r.hi^2 is taken exactly (z + zl) so that 1 - r^2/2 keeps its last bits; the
-// rounding of 1 - z/2 is carried in the low part.
-void kernel(Pair r, Pair& s, Pair& c) {
-  const LD z = r.hi * r.hi;
-  const LD zl = productError(r.hi, r.hi, z);
-  const LD hs = r.hi * horner(kSin, z);
-  s.hi = r.hi;
-  s.lo = hs * z + (hs * zl + (r.lo - (r.lo * z) * 0.5L));
+// sin and cos of hi + lo, |hi| <= pi/4 (1 + 2^-40), |lo| <= 2^-64 |hi|, first as
+// unevaluated sums: sin = hi + sl, cos = ch + cl. hi^2 is taken exactly
+// (z + zl) so that 1 - hi^2/2 keeps its last bits; the rounding of 1 - z/2
+// goes into cl. The two polynomials go side by side, by Horner's rule.
+bool kernel(LD x, Kernel& out) {
+  LD hi = 0, lo = 0;
+  if (!reduce(x, hi, lo, out.quadrant)) return false;
+  const LD z = hi * hi;
+  const LD zl = squareError(hi, z);
+  LD ps = kSin[8], pc = kCos[8];
+  ps = ps * z + kSin[7], pc = pc * z + kCos[7];
+  ps = ps * z + kSin[6], pc = pc * z + kCos[6];
+  ps = ps * z + kSin[5], pc = pc * z + kCos[5];
+  ps = ps * z + kSin[4], pc = pc * z + kCos[4];
+  ps = ps * z + kSin[3], pc = pc * z + kCos[3];
+  ps = ps * z + kSin[2], pc = pc * z + kCos[2];
+  ps = ps * z + kSin[1], pc = pc * z + kCos[1];
+  ps = ps * z + kSin[0], pc = pc * z + kCos[0];
+  const LD hs = hi * ps;
+  const LD sl = hs * z + (hs * zl + (lo - (lo * z) * 0.5L));
   const LD halfZ = z * 0.5L;
-  c.hi = 1 - halfZ;
-  c.lo = (((1 - c.hi) - halfZ) - zl * 0.5L) + ((z * z) * horner(kCos, z) - r.lo * r.hi);
+  const LD ch = 1 - halfZ;
+  const LD cl = (((1 - ch) - halfZ) - zl * 0.5L) + ((z * z) * pc - lo * hi);
+  out.sin = hi + sl;
+  out.sinError = (hi - out.sin) + sl;
+  out.cos = ch + cl;
+  out.cosError = (ch - out.cos) + cl;
+  return true;
 }
 
-LD rounded(Pair p) { return p.hi + p.lo; }
+bool own(LD x, Kernel& k) { return kExtended && std::fabs(x) >= kTiny && kernel(x, k); }
 
-// n / d for pairs, corrected by the exact remainder so that only the last
-// rounding and the pairs' own errors remain.
-LD quotient(Pair n, Pair d) {
-  const LD nr = n.hi + n.lo, dr = d.hi + d.lo;
-  const LD nErr = (n.hi - nr) + n.lo, dErr = (d.hi - dr) + d.lo;
-  const LD q = nr / dr;
-  const LD p = q * dr;
-  const LD remainder = ((nr - p) - productError(q, dr, p)) + (nErr - q * dErr);
-  return q + remainder / dr;
+LD sineOf(const Kernel& k) {
+  const LD v = k.quadrant & 1 ? k.cos : k.sin;
+  return k.quadrant & 2 ? -v : v;
 }
 
-Pair negated(Pair p) { return Pair{-p.hi, -p.lo}; }
-
-struct Kernel {
-  Pair sin, cos;  // of x itself, the quadrant applied
-};
-
-Kernel evaluate(const Reduced& red) {
-  Pair s{}, c{};
-  kernel(red.r, s, c);
-  switch (red.quadrant) {
-    case 0: return Kernel{s, c};
-    case 1: return Kernel{c, negated(s)};
-    case 2: return Kernel{negated(s), negated(c)};
-    default: return Kernel{negated(c), s};
-  }
+LD cosineOf(const Kernel& k) {
+  const LD v = k.quadrant & 1 ? k.sin : k.cos;
+  return (k.quadrant + 1) & 2 ? -v : v;
 }
 
-bool own(LD x, Reduced& red) { return kExtended && std::fabs(x) >= kTiny && reduce(x, red); }
+// sin/cos, or -cos/sin in the odd quadrants, corrected by the exact
+// remainder so that only the last rounding and the kernel's own errors remain.
+LD tangentOf(const Kernel& k) {
+  const bool odd = k.quadrant & 1;
+  const LD n = odd ? k.cos : k.sin, nErr = odd ? k.cosError : k.sinError;
+  const LD d = odd ? k.sin : k.cos, dErr = odd ? k.sinError : k.cosError;
+  const LD q = n / d;
+  const LD p = q * d;
+  const LD remainder = ((n - p) - productError(q, d, p)) + (nErr - q * dErr);
+  const LD t = q + remainder / d;
+  return odd ? -t : t;
+}
 
 }  // namespace
 
 void extendedSinCos(LD x, LD& sine, LD& cosine) {
-  Reduced red{};
+  Kernel k{};
   if (kExtended && std::fabs(x) < kTiny) {
     sine = x;
     cosine = 1;
-    return;
-  }
-  if (!own(x, red)) {
+  } else if (own(x, k)) {
+    sine = sineOf(k);
+    cosine = cosineOf(k);
+  } else {
     sine = sinl(x);
     cosine = cosl(x);
-    return;
   }
-  const Kernel k = evaluate(red);
-  sine = rounded(k.sin);
-  cosine = rounded(k.cos);
 }
 
 LD extendedSin(LD x) {
@@ -158,22 +165,19 @@ LD extendedCos(LD x) {
 }
 
 void extendedSinCosTan(LD x, LD& sine, LD& cosine, LD& tangent) {
-  Reduced red{};
+  Kernel k{};
   if (kExtended && std::fabs(x) < kTiny) {
     sine = tangent = x;
     cosine = 1;
-    return;
-  }
-  if (!own(x, red)) {
+  } else if (own(x, k)) {
+    sine = sineOf(k);
+    cosine = cosineOf(k);
+    tangent = tangentOf(k);
+  } else {
     sine = sinl(x);
     cosine = cosl(x);
     tangent = tanl(x);
-    return;
   }
-  const Kernel k = evaluate(red);
-  sine = rounded(k.sin);
-  cosine = rounded(k.cos);
-  tangent = quotient(k.sin, k.cos);
 }
 
 LD extendedTan(LD x) {
