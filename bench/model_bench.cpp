@@ -19,7 +19,7 @@ void ModelEvaluation(benchmark::State& state) {
   MachineData m = stateAfterStartUpOnce();
   SilentNotices notices;
   for (auto _ : state) {
-    AngleTrigMemo fresh;  // a new one each time: every angle evaluated
+    ModelMemo fresh;  // new each time: all done again but the cached cosine of alpha
     evaluateModel(m, notices, fresh);
     benchmark::DoNotOptimize(m.ue);
   }

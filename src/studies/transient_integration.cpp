@@ -3,6 +3,7 @@
 #include "model/angles.hpp"
 #include "model/commutation.hpp"
 #include "model/dynamics.hpp"
+#include "model/evaluation_memo.hpp"
 #include "model/model_stop.hpp"
 
 using LD = long double;
@@ -63,22 +64,27 @@ void updateMeans(MachineData& m) {
 }
 
 // Everything of an evaluation that follows from the state alone: currents,
-// angles, commutation and angle coefficients.
-void solveFromState(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
+// angles, commutation and angle coefficients; taken from the memo when the
+// inputs repeat. A stop propagates before anything is remembered.
+void solveFromState(MachineData& m, ModelNotices& notices, ModelMemo& memo) {
+  const EvaluationInputs inputs = EvaluationInputs::of(m);
+  if (memo.evaluation.restore(inputs, m)) return;
+  CountedNotices counted(notices);
   solveCurrents(m);
-  resolveAngles(m, notices);
-  const AngleTrig& t = trig.of(m);
+  resolveAngles(m, counted);
+  const AngleTrig& t = memo.trig.of(m);
   commutationCoefficients(m, t);
   angleCoefficients(m, t);
+  if (counted.count == 0) memo.evaluation.remember(inputs, m);
 }
 
-void pass(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
+void pass(MachineData& m, ModelNotices& notices, ModelMemo& memo) {
   m.psid = float(LD(m.psid0) - ((LD(m.iDmoy) * m.rA) * m.teinc));
   m.psiq = float(LD(m.psiq0) - ((LD(m.iQmoy) * m.rA) * m.teinc));
   m.psi = float(((LD(m.udcmoy) - m.uemoy) * m.teinc) + m.psi0);
   m.omegam = float(((((LD(m.Cemmoy) - m.Cfrotmoy) - m.Cmec) / m.J) * m.teinc) + m.omegam0);
   m.omega = float(LD(m.omegam) * m.p);
-  solveFromState(m, notices, trig);
+  solveFromState(m, notices, memo);
   m.drau = float((LD(m.rau) - m.rau0) / m.teinc);
   m.dmu = float((LD(m.mu) - m.mu0) / m.teinc);
   m.dnu = float((LD(m.nu) - m.nu0) / m.teinc);
@@ -88,21 +94,21 @@ void pass(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
 
 }  // namespace
 
-void evaluateModel(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
-  solveFromState(m, notices, trig);
+void evaluateModel(MachineData& m, ModelNotices& notices, ModelMemo& memo) {
+  solveFromState(m, notices, memo);
   voltagesAndTorques(m);
 }
 
 void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& observer) {
-  AngleTrigMemo trig;
+  ModelMemo memo;
   m.te = m.temin;
   for (;;) {
     takeStepStartCopies(m);
-    evaluateModel(m, notices, trig);
+    evaluateModel(m, notices, memo);
     m.te = float(LD(m.te) + m.teinc);
     setSupplyVoltage(m);
     startMeans(m);
-    for (int k = 0; k < 4; ++k) pass(m, notices, trig);
+    for (int k = 0; k < 4; ++k) pass(m, notices, memo);
     observer.stepDone(m);
     if (m.te >= m.temax) return;
     if (!(m.te > m.te0)) throw ModelStop{kTimeStalled};
