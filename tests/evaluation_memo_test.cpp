@@ -114,6 +114,21 @@ TEST(EvaluationMemo, NoOtherFieldChangesTheStateDerivedResults) {
   }
 }
 
+TEST(EvaluationMemo, RemembersTheLastTwoEvaluations) {
+  MachineData a = startIn(1), b = a, c = a;
+  b.psi = 1.0f;
+  c.psi = 2.0f;
+  EvaluationMemo memo;
+  memo.remember(EvaluationInputs::of(a), a);
+  memo.remember(EvaluationInputs::of(b), b);
+  MachineData probe = a;
+  EXPECT_TRUE(memo.restore(EvaluationInputs::of(probe), probe));
+  memo.remember(EvaluationInputs::of(c), c);  // in place of a
+  EXPECT_FALSE(memo.restore(EvaluationInputs::of(probe), probe));
+  probe = b;
+  EXPECT_TRUE(memo.restore(EvaluationInputs::of(probe), probe));
+}
+
 // Every field the evaluation does not read starts as a not-a-number that no
 // computation gives, and x, y, z (read and written) off the values it gives:
 // the restored record must then be the evaluated one.

@@ -52,13 +52,18 @@ EvaluationInputs EvaluationInputs::of(const MachineData& m) {
 }
 
 bool EvaluationMemo::restore(const EvaluationInputs& inputs, MachineData& m) const {
-  if (!filled_ || !(inputs == inputs_)) return false;
-  for (std::size_t i = 0; i < results_.size(); ++i) m.*kWritten[i] = results_[i];
-  return true;
+  for (const Entry& e : entries_) {
+    if (!e.filled || !(inputs == e.inputs)) continue;
+    for (std::size_t i = 0; i < e.results.size(); ++i) m.*kWritten[i] = e.results[i];
+    return true;
+  }
+  return false;
 }
 
 void EvaluationMemo::remember(const EvaluationInputs& inputs, const MachineData& m) {
-  for (std::size_t i = 0; i < results_.size(); ++i) results_[i] = m.*kWritten[i];
-  inputs_ = inputs;
-  filled_ = true;
+  Entry& e = entries_[next_];
+  next_ = (next_ + 1) % entries_.size();
+  for (std::size_t i = 0; i < e.results.size(); ++i) e.results[i] = m.*kWritten[i];
+  e.inputs = inputs;
+  e.filled = true;
 }

