@@ -18,8 +18,7 @@ constexpr const char* kAlphaUndefined = "arrêt sur impossibilité de calculer a
 
 // cos of a stored angle, remembered for the last angle seen: in a simulation
 // the passes of a time step mostly end on the same single-precision alpha or
-// xhi, and the library's reduction of the argument is the costly part. The
-// same bits give the same library result, so nothing changes but the time.
+// xhi. The same bits give the same result, so nothing changes but the time.
 long double cosOf(float angle) {
   thread_local std::uint32_t lastBits = 0;
   thread_local long double lastCos = 1.0L;  // cos(+0), the value for bits 0
