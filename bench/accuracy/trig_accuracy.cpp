@@ -114,5 +114,6 @@ int main(int argc, char** argv) {
   randomRange("rau [2.3,2.7]", 2.3L, 2.7L, n, rng);
   randomRange("nu+rau [4.70,5.09]", 4.70L, 5.09L, n, rng);
   randomRange("wide [-100,100]", -100.0L, 100.0L, n, rng);
+  randomRange("far [1000,65536)", 1000.0L, 65535.99L, n, rng);
   if (argc <= 1) everyFloat(0.5f, 10.0f);
 }
