@@ -137,7 +137,8 @@ TEST(EvaluationMemo, RestoresEverythingTheEvaluationWrites) {
     Words w = wordsOf(startIn(mode));
     for (std::size_t word = 0; word < w.size(); ++word)
       if (!readIn(word, mode)) w[word] = 0x7fc0deadu;
-    for (const Field f : {&MachineData::x, &MachineData::y, &MachineData::z}) w[wordIndex(f)] ^= 0x100u;
+    for (const Field f : {&MachineData::x, &MachineData::y, &MachineData::z})
+      w[wordIndex(f)] ^= 0x100u;
     MachineData evaluated = recordOf(w);
     solveFromStateAfresh(evaluated);
     EvaluationMemo memo;

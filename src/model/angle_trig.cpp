@@ -1,6 +1,7 @@
 #include "model/angle_trig.hpp"
 
 #include <bit>
+
 #include "model/extended_trig.hpp"
 
 using LD = long double;

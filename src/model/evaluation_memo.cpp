@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstddef>
+#include <iterator>
 
 namespace {
 
@@ -23,17 +24,17 @@ constexpr Field kReadHoldingXhi[] = {&MachineData::xhi};
 // Written by solveCurrents, resolveAngles, commutationCoefficients and
 // angleCoefficients.
 constexpr Field kWritten[] = {
-    &MachineData::det,   &MachineData::Idc,   &MachineData::iD,    &MachineData::iQ,
-    &MachineData::beta,  &MachineData::psidc, &MachineData::psiqc, &MachineData::delta,
-    &MachineData::psic,  &MachineData::alpha, &MachineData::xhi,   &MachineData::mu,
-    &MachineData::mu2,   &MachineData::nu,    &MachineData::rau,   &MachineData::cmu2,
-    &MachineData::smu2,  &MachineData::x,     &MachineData::y,     &MachineData::z,
+    &MachineData::det,  &MachineData::Idc,   &MachineData::iD,    &MachineData::iQ,
+    &MachineData::beta, &MachineData::psidc, &MachineData::psiqc, &MachineData::delta,
+    &MachineData::psic, &MachineData::alpha, &MachineData::xhi,   &MachineData::mu,
+    &MachineData::mu2,  &MachineData::nu,    &MachineData::rau,   &MachineData::cmu2,
+    &MachineData::smu2, &MachineData::x,     &MachineData::y,     &MachineData::z,
     &MachineData::coeffradd, &MachineData::kxmu, &MachineData::kymu, &MachineData::kzmu,
-    &MachineData::kxnu,  &MachineData::kynu,  &MachineData::kznu,
+    &MachineData::kxnu, &MachineData::kynu,  &MachineData::kznu,
 };
 
-constexpr std::size_t kCommon = std::size(kRead);
-static_assert(kCommon + std::size(kReadHoldingBeta) == std::tuple_size_v<decltype(EvaluationInputs::bits)>);
+constexpr std::size_t kKeyWords = std::tuple_size_v<decltype(EvaluationInputs::bits)>;
+static_assert(std::size(kRead) + std::size(kReadHoldingBeta) == kKeyWords);
 static_assert(std::size(kReadHoldingXhi) <= std::size(kReadHoldingBeta));
 static_assert(std::size(kWritten) == std::tuple_size_v<EvaluationResults>);
 
