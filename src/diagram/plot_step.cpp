@@ -1,30 +1,7 @@
-#include <cstdint>
-
-#include "diagram/line.hpp"
+#include "diagram/curve_plotter.hpp"
 #include "diagram/transient_diagram.hpp"
-
-using LD = long double;
-
-namespace {
-
-// The per-unit scales of the curves: 1.0 is 50 pi rad/s (1500 r/min), 50°
-// of angle, and 11.31371 A.
-float speedValue(float omegam) { return float((LD(omegam) / pi) / 50.0f); }
-float angleValue(float angle) { return float((LD(angle) / pi) * 3.6); }
-float currentValue(float Idc) { return float(LD(Idc) / 11.31371); }
-
-void plotCurve(Dialogue& d, const WorldWindow& window, std::uint8_t colour, float te0,
-               float value0, float te, float value) {
-  d.setColour(colour);
-  drawLine(d.screen(), window, te0, value0, te, value);
-}
-
-}  // namespace
 
 void plotStep(Dialogue& d, const WorldWindow& window, const CurveValues& start,
               const CurveValues& end) {
-  plotCurve(d, window, 12, start.te, speedValue(start.omegam), end.te, speedValue(end.omegam));
-  plotCurve(d, window, 13, start.te, angleValue(start.mu), end.te, angleValue(end.mu));
-  plotCurve(d, window, 14, start.te, angleValue(start.xhi), end.te, angleValue(end.xhi));
-  plotCurve(d, window, 15, start.te, currentValue(start.Idc), end.te, currentValue(end.Idc));
+  CurvePlotter(window).plot(d, start, end);
 }

@@ -1,5 +1,6 @@
 #include "studies/transient_simulation.hpp"
 
+#include "diagram/curve_plotter.hpp"
 #include "diagram/transient_diagram.hpp"
 #include "model/dynamics.hpp"
 #include "studies/study_io.hpp"
@@ -60,15 +61,15 @@ void askSettings(Dialogue& d, MachineData& m) {
 // Draws each finished step on the diagram and lets the window show it.
 class DiagramPlotter : public StepObserver {
  public:
-  DiagramPlotter(Dialogue& d, const WorldWindow& world) : d_(d), world_(world) {}
+  DiagramPlotter(Dialogue& d, const WorldWindow& world) : d_(d), curves_(world) {}
   void stepDone(const MachineData& m) override {
-    plotStep(d_, world_, {m.te0, m.omegam0, m.mu0, m.xhi0, m.Idc0}, {m.te, m.omegam, m.mu, m.xhi, m.Idc});
+    curves_.plot(d_, {m.te0, m.omegam0, m.mu0, m.xhi0, m.Idc0}, {m.te, m.omegam, m.mu, m.xhi, m.Idc});
     d_.host().pictureChanged(d_.screen());
   }
 
  private:
   Dialogue& d_;
-  const WorldWindow& world_;
+  CurvePlotter curves_;
 };
 
 }  // namespace
