@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "graphics/picture.hpp"
+#include "graphics/truncation.hpp"
 
 using LD = long double;
 
@@ -35,16 +36,16 @@ void moveOntoEdge(PixelPoint& a, const PixelPoint& b, unsigned code) {
   const bool sameColumn = a.column == b.column;
   const LD s = sameColumn ? LD(1) : (b.row - a.row) / (b.column - a.column);
   if (code & kLeft) {
-    a.row = std::trunc(a.row + s * (0 - a.column));
+    a.row = truncated(a.row + s * (0 - a.column));
     a.column = 0;
   } else if (code & kRight) {
-    a.row = std::trunc(a.row + s * (kLastColumn - a.column));
+    a.row = truncated(a.row + s * (kLastColumn - a.column));
     a.column = kLastColumn;
   } else if (code & kTop) {
-    if (!sameColumn) a.column = std::trunc(a.column + (1 / s) * (0 - a.row));
+    if (!sameColumn) a.column = truncated(a.column + (1 / s) * (0 - a.row));
     a.row = 0;
   } else {
-    if (!sameColumn) a.column = std::trunc(a.column + (1 / s) * (kLastRow - a.row));
+    if (!sameColumn) a.column = truncated(a.column + (1 / s) * (kLastRow - a.row));
     a.row = kLastRow;
   }
 }

@@ -1,22 +1,22 @@
 #include "model/angle_trig.hpp"
 
 #include <bit>
-#include <cmath>
+
+#include "model/extended_trig.hpp"
 
 using LD = long double;
 
 namespace {
 
-void overlapTrig(AngleTrig& t, const MachineData& m) { sincosl(m.mu2, &t.sinMu2, &t.cosMu2); }
-void muTrig(AngleTrig& t, const MachineData& m) { t.sinMu = sinl(m.mu); }
+void overlapTrig(AngleTrig& t, const MachineData& m) { extendedSinCos(m.mu2, t.sinMu2, t.cosMu2); }
+void muTrig(AngleTrig& t, const MachineData& m) { t.sinMu = extendedSin(m.mu); }
 void nuTrig(AngleTrig& t, const MachineData& m) {
-  sincosl(m.nu, &t.sinNu, &t.cosNu);
-  t.tanNu = tanl(m.nu);
+  extendedSinCosTan(m.nu, t.sinNu, t.cosNu, t.tanNu);
 }
-void rauTrig(AngleTrig& t, const MachineData& m) { sincosl(m.rau, &t.sinRau, &t.cosRau); }
+void rauTrig(AngleTrig& t, const MachineData& m) { extendedSinCos(m.rau, t.sinRau, t.cosRau); }
 void sumAndDifferenceTrig(AngleTrig& t, const MachineData& m) {
-  sincosl(LD(m.nu) + m.rau, &t.sinSum, &t.cosSum);
-  sincosl(LD(m.rau) - m.nu, &t.sinDiff, &t.cosDiff);
+  extendedSinCos(LD(m.nu) + m.rau, t.sinSum, t.cosSum);
+  extendedSinCos(LD(m.rau) - m.nu, t.sinDiff, t.cosDiff);
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 
 // The sines, cosines and tangents of the angles that the commutation and
 // angle coefficients use, each evaluated once: the formulas name cos(nu)
-// alone six times, and every reduction of a large angle costs more than the
-// rest of the arithmetic. Values are the long double library results, so the
-// coefficients come out exactly as if each formula called the function itself.
+// alone six times, and the trigonometry costs more than the rest of the
+// arithmetic. Values are those of model/extended_trig, so the coefficients
+// come out exactly as if each formula called the function itself.
 struct AngleTrig {
   long double cosMu2, sinMu2, sinMu;
   long double cosNu, sinNu, tanNu;

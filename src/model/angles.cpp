@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "model/extended_trig.hpp"
 #include "model/machine_formulas.hpp"
 #include "model/model_stop.hpp"
 
@@ -13,14 +14,13 @@ namespace {
 
 // cos of a stored angle, remembered for the last angle seen: in a simulation
 // the passes of a time step mostly end on the same single-precision alpha or
-// xhi, and the library's reduction of the argument is the costly part. The
-// same bits give the same library result, so nothing changes but the time.
+// xhi. The same bits give the same result, so nothing changes but the time.
 long double cosOf(float angle) {
   thread_local std::uint32_t lastBits = 0;
   thread_local long double lastCos = 1.0L;  // cos(+0), the value for bits 0
   const auto bits = std::bit_cast<std::uint32_t>(angle);
   if (bits != lastBits) {
-    lastCos = cosl(angle);
+    lastCos = extendedCos(angle);
     lastBits = bits;
   }
   return lastCos;

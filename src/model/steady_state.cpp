@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/angles.hpp"
+#include "model/extended_trig.hpp"
 #include "model/machine_formulas.hpp"
 
 using LD = long double;
@@ -31,10 +32,10 @@ void excitationOperatingPoint(MachineData& m) {
 
 FieldEmf closedFormExcitation(MachineData& m) {
   m.I1 = float(((LD(sqrt3) * m.Idc) * 2.0f) / pi);
-  const float denominator = float(((cosl(m.alpha1) * sqrt3) * cosl(m.mu2)) * 3.0f);
+  const float denominator = float(((extendedCos(m.alpha1) * sqrt3) * extendedCos(m.mu2)) * 3.0f);
   m.Ec = float(((LD(m.udc) - LD(m.Idc) * m.rdc) * pi) / denominator);
-  const FieldEmf emf{float(((LD(m.M2Lr) * m.omega) * m.I1) * sinl(m.alpha1) + m.Ec),
-                     float(((LD(m.M2Lr) * m.omega) * m.I1) * cosl(m.alpha1))};
+  const FieldEmf emf{float(((LD(m.M2Lr) * m.omega) * m.I1) * extendedSin(m.alpha1) + m.Ec),
+                     float(((LD(m.M2Lr) * m.omega) * m.I1) * extendedCos(m.alpha1))};
   m.Ef = float(sqrtl(LD(emf.b) * emf.b + LD(emf.a) * emf.a));
   m.mfif = float(LD(m.Ef) / m.omega);
   return emf;

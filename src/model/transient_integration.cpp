@@ -3,6 +3,7 @@
 #include "model/angles.hpp"
 #include "model/commutation.hpp"
 #include "model/dynamics.hpp"
+#include "model/evaluation_memo.hpp"
 #include "model/model_stop.hpp"
 
 using LD = long double;
@@ -40,22 +41,27 @@ Means updateMeans(const MachineData& m, const StepStart& s) {
 }
 
 // Everything of an evaluation that follows from the state alone: currents,
-// angles, commutation and angle coefficients.
-void solveFromState(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
+// angles, commutation and angle coefficients; taken from the memo when the
+// inputs repeat. A stop propagates before anything is remembered.
+void solveFromState(MachineData& m, ModelNotices& notices, ModelMemo& memo) {
+  const EvaluationInputs inputs = EvaluationInputs::of(m);
+  if (memo.evaluation.restore(inputs, m)) return;
+  CountedNotices counted(notices);
   solveCurrents(m);
-  resolveAngles(m, notices);
-  const AngleTrig& t = trig.of(m);
+  resolveAngles(m, counted);
+  const AngleTrig& t = memo.trig.of(m);
   commutationCoefficients(m, t);
   angleCoefficients(m, t);
+  if (counted.count == 0) memo.evaluation.remember(inputs, m);
 }
 
-Means pass(MachineData& m, const StepStart& s, const Means& w, ModelNotices& notices, AngleTrigMemo& trig) {
+Means pass(MachineData& m, const StepStart& s, const Means& w, ModelNotices& notices, ModelMemo& memo) {
   m.psid = float(LD(s.psid0) - ((LD(w.iDmoy) * m.rA) * m.teinc));
   m.psiq = float(LD(s.psiq0) - ((LD(w.iQmoy) * m.rA) * m.teinc));
   m.psi = float(((LD(w.udcmoy) - w.uemoy) * m.teinc) + s.psi0);
   m.omegam = float(((((LD(w.Cemmoy) - w.Cfrotmoy) - m.Cmec) / m.J) * m.teinc) + s.omegam0);
   m.omega = float(LD(m.omegam) * m.p);
-  solveFromState(m, notices, trig);
+  solveFromState(m, notices, memo);
   m.drau = float((LD(m.rau) - s.rau0) / m.teinc);
   m.dmu = float((LD(m.mu) - s.mu0) / m.teinc);
   m.dnu = float((LD(m.nu) - s.nu0) / m.teinc);
@@ -83,21 +89,21 @@ void setSupplyVoltage(MachineData& m) {
   }
 }
 
-void evaluateModel(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig) {
-  solveFromState(m, notices, trig);
+void evaluateModel(MachineData& m, ModelNotices& notices, ModelMemo& memo) {
+  solveFromState(m, notices, memo);
   voltagesAndTorques(m);
 }
 
 void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& observer) {
-  AngleTrigMemo trig;
+  ModelMemo memo;
   m.te = m.temin;
   for (;;) {
     const StepStart start = takeStepStartCopies(m);
-    evaluateModel(m, notices, trig);
+    evaluateModel(m, notices, memo);
     m.te = float(LD(m.te) + m.teinc);
     setSupplyVoltage(m);
     Means means = startMeans(start);
-    for (int k = 0; k < kPassesPerStep; ++k) means = pass(m, start, means, notices, trig);
+    for (int k = 0; k < kPassesPerStep; ++k) means = pass(m, start, means, notices, memo);
     observer.stepDone(startPoint(start), endPoint(m));
     if (m.te >= m.temax) return;
     if (!(m.te > start.te0)) throw ModelStop{StopReason::TimeStalled};

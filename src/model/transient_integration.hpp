@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/machine_data.hpp"
-#include "model/angle_trig.hpp"
+#include "model/evaluation_memo.hpp"
 #include "model/model_notices.hpp"
 
 // What an observer of the integration sees at one end of a time step: the
@@ -36,8 +36,9 @@ class StepObserver {
 void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& observer);
 
 // One evaluation of the model from the present state and rates: currents,
-// angles, commutation and angle coefficients, voltages and torques.
-void evaluateModel(MachineData& m, ModelNotices& notices, AngleTrigMemo& trig);
+// angles, commutation and angle coefficients, voltages and torques. The state-
+// derived part is taken from `memo` when its inputs are those remembered.
+void evaluateModel(MachineData& m, ModelNotices& notices, ModelMemo& memo);
 
 // The supply voltage at the present time te: Udc until tdt, Udcfin from tft,
 // linear in between.

@@ -1,6 +1,6 @@
 #include "studies/transient_simulation.hpp"
 
-#include "diagram/plot_step.hpp"
+#include "diagram/curve_plotter.hpp"
 #include "diagram/transient_diagram.hpp"
 #include "model/dynamics.hpp"
 #include "studies/study_io.hpp"
@@ -62,16 +62,16 @@ void askSettings(Dialogue& d, MachineData& m) {
 // Draws each finished step on the diagram and lets the window show it.
 class DiagramPlotter : public StepObserver {
  public:
-  DiagramPlotter(Dialogue& d, const WorldWindow& world) : d_(d), world_(world) {}
+  DiagramPlotter(Dialogue& d, const WorldWindow& world) : d_(d), curves_(world) {}
   void stepDone(const StepPoint& start, const StepPoint& end) override {
-    plotStep(d_, world_, {start.te, start.omegam, start.mu, start.xhi, start.Idc},
-             {end.te, end.omegam, end.mu, end.xhi, end.Idc});
+    curves_.plot(d_, {start.te, start.omegam, start.mu, start.xhi, start.Idc},
+                 {end.te, end.omegam, end.mu, end.xhi, end.Idc});
     d_.host().pictureChanged(d_.screen());
   }
 
  private:
   Dialogue& d_;
-  const WorldWindow& world_;
+  CurvePlotter curves_;
 };
 
 }  // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cmath>
+
+// The whole part of v, toward zero, exactly as std::trunc gives it (signed
+// zeros, infinities and not-a-number included), but by a conversion to a
+// 64-bit integer: on x86-64 with SSE3 that is one fisttp, where std::trunc
+// has to switch the x87 rounding mode twice for every call. A zero takes the
+// sign of v from v * 0.
+inline long double truncated(long double v) {
+  if (!(std::fabs(v) < 0x1p63L)) return v;  // whole already, or not finite
+  const long double whole = static_cast<long double>(static_cast<long long>(v));
+  return whole != 0 ? whole : v * 0;
+}
