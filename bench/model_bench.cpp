@@ -11,6 +11,8 @@
 #include "model/transient_integration.hpp"
 #include "studies/transient_simulation.hpp"
 
+using namespace msa;
+
 namespace {
 
 MachineData stateAfterStartUpOnce() {

@@ -18,6 +18,8 @@
 #include "dialogue/answer_field.hpp"
 #include "dialogue/number_format.hpp"
 
+using namespace msa;
+
 namespace {
 
 [[noreturn]] void fail(const char* what, std::string_view detail) {

@@ -33,6 +33,8 @@
 #include "dialogue/cp437.hpp"
 #include "dialogue/keys.hpp"
 
+using namespace msa;
+
 namespace fuzzkeys {
 
 using K = Key::Kind;

@@ -26,6 +26,8 @@
 #include "dialogue/screen.hpp"
 #include "fuzz_keys.hpp"
 
+using namespace msa;
+
 namespace {
 
 constexpr int kMaxAnswers = 300;

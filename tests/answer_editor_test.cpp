@@ -8,6 +8,8 @@
 #include "dialogue/answer_editor.hpp"
 #include "dialogue/cp437.hpp"
 
+using namespace msa;
+
 namespace {
 
 // Feeds the keys of a key script and counts the beeps.

@@ -6,6 +6,8 @@
 
 #include "dialogue/answer_field.hpp"
 
+using namespace msa;
+
 namespace {
 
 struct Split {

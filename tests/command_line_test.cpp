@@ -5,6 +5,8 @@
 
 #include "app/command_line.hpp"
 
+using namespace msa;
+
 namespace {
 
 struct Case {

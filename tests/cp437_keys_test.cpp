@@ -5,6 +5,8 @@
 
 #include "dialogue/text_input.hpp"
 
+using namespace msa;
+
 namespace {
 
 Key ch(int code) { return Key::character(static_cast<std::uint8_t>(code)); }

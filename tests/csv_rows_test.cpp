@@ -11,6 +11,8 @@
 
 #include "results/csv_rows.hpp"
 
+using namespace msa;
+
 namespace {
 
 std::string printed(float value) {

@@ -11,6 +11,8 @@
 #include "diagram/world_window.hpp"
 #include "dialogue/dialogue.hpp"
 
+using namespace msa;
+
 namespace {
 
 constexpr float kInf = std::numeric_limits<float>::infinity();

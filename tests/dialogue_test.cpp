@@ -11,6 +11,8 @@
 #include "dialogue/dialogue.hpp"
 #include "dialogue/font.hpp"
 
+using namespace msa;
+
 namespace {
 
 class FakeHost : public Host {

@@ -17,6 +17,8 @@
 #include "model/transient_integration.hpp"
 #include "support/start_up_state.hpp"
 
+using namespace msa;
+
 namespace {
 
 using Field = float MachineData::*;

@@ -9,6 +9,8 @@
 #include "model/extended_trig.hpp"
 #include "model/extended_trig_constants.hpp"
 
+using namespace msa;
+
 using LD = long double;
 
 namespace {

@@ -16,6 +16,8 @@
 #include "app/headless_host.hpp"
 #include "support/headless_run.hpp"
 
+using namespace msa;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -6,6 +6,8 @@
 
 #include "dialogue/key_script.hpp"
 
+using namespace msa;
+
 namespace {
 
 using K = Key::Kind;

@@ -12,6 +12,8 @@
 #include "diagram/world_window.hpp"
 #include "dialogue/screen.hpp"
 
+using namespace msa;
+
 namespace {
 
 using PixelSet = std::set<std::pair<int, int>>;  // (column, row)

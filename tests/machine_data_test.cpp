@@ -7,6 +7,8 @@
 
 #include "data/machine_data.hpp"
 
+using namespace msa;
+
 namespace {
 
 std::uint32_t bits(float f) { return std::bit_cast<std::uint32_t>(f); }

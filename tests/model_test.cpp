@@ -12,6 +12,8 @@
 #include "support/start_up_state.hpp"
 #include "studies/stop_report.hpp"
 
+using namespace msa;
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;

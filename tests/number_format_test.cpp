@@ -8,6 +8,8 @@
 #include "dialogue/answer_field.hpp"
 #include "dialogue/number_format.hpp"
 
+using namespace msa;
+
 namespace {
 
 struct Printed {

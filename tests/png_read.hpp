@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using namespace msa;
+
 struct DecodedPng {
   int width = 0;
   int height = 0;

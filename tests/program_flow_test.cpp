@@ -2,6 +2,8 @@
 
 #include "support/headless_run.hpp"
 
+using namespace msa;
+
 namespace {
 
 const std::vector<std::string> kMenuRows{

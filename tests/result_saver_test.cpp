@@ -10,6 +10,8 @@
 #include "png_read.hpp"
 #include "results/result_saver.hpp"
 
+using namespace msa;
+
 namespace {
 
 namespace fs = std::filesystem;

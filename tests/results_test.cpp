@@ -18,6 +18,8 @@
 #include "support/headless_run.hpp"
 #include "png_read.hpp"
 
+using namespace msa;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -2,6 +2,8 @@
 
 #include "support/headless_run.hpp"
 
+using namespace msa;
+
 namespace {
 
 // Keys after the first menu: '|' stands for Enter.

@@ -11,6 +11,8 @@
 #include "model/transient_integration.hpp"
 #include "support/start_up_state.hpp"
 
+using namespace msa;
+
 namespace {
 
 bool extendedPrecision() { return std::numeric_limits<long double>::digits == 64; }

@@ -8,6 +8,8 @@
 #include "graphics/picture.hpp"
 #include "graphics/window_geometry.hpp"
 
+using namespace msa;
+
 namespace {
 
 std::string describe(PixelRect r) {

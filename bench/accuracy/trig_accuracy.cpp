@@ -16,6 +16,8 @@
 
 #if defined(__GNUC__) && !defined(__clang__) && __has_include(<quadmath.h>)
 #include <quadmath.h>
+
+using namespace msa;
 #define MSA_HAVE_QUADMATH 1
 #endif
 

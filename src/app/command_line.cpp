@@ -1,5 +1,7 @@
 #include "app/command_line.hpp"
 
+namespace msa {
+
 namespace {
 
 struct OptionName {
@@ -125,3 +127,5 @@ std::string usageText(ProgramKind program) {
   }
   return text;
 }
+
+}  // namespace msa

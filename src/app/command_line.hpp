@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace msa {
+
 // The options of msa and msa-headless, read the GNU way: --name=value or
 // --name value, any unambiguous beginning of a name, "--" ends the options.
 
@@ -28,3 +30,5 @@ ParsedCommandLine parseCommandLine(ProgramKind program, const std::vector<std::s
 
 // What --help prints: the synopsis, the options and the keys.
 std::string usageText(ProgramKind program);
+
+}  // namespace msa

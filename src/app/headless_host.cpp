@@ -6,6 +6,8 @@
 #include "graphics/picture.hpp"
 #include "dialogue/screen.hpp"
 
+namespace msa {
+
 void HeadlessHost::answerAwaited(const Screen& screen) {
   ++reads_;
   std::fprintf(out_, "=== read %d\n%s", reads_, screen.text().c_str());
@@ -36,3 +38,5 @@ bool writePgm(const std::string& path, const Picture& picture) {
   const bool ok = std::fwrite(pixels.data(), 1, pixels.size(), file) == pixels.size();
   return std::fclose(file) == 0 && ok;
 }
+
+}  // namespace msa

@@ -8,6 +8,8 @@
 #include "dialogue/host.hpp"
 #include "dialogue/key_script.hpp"
 
+namespace msa {
+
 // The host of msa-headless: keys from a script, and at every awaited answer
 // line a transcript of the text grid (and optionally a PGM picture). A
 // {SAVE} of the script calls `save` with the screen as it stands when the
@@ -40,3 +42,5 @@ bool writePgm(const std::string& path, const class Picture& picture);
 inline constexpr int kEndOfInputStatus = 3;
 // Exit status when a file or folder named on the command line cannot be used.
 inline constexpr int kFileErrorStatus = 2;
+
+}  // namespace msa

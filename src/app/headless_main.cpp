@@ -19,6 +19,8 @@
 #include "results/result_saver.hpp"
 #include "results/simulation_log.hpp"
 
+using namespace msa;
+
 int main(int argc, char** argv) {
 #ifdef _WIN32
   // The key script and the transcript are bytes: no CRLF translation, and

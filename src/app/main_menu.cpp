@@ -8,6 +8,8 @@
 #include "studies/supply_voltage_study.hpp"
 #include "studies/transient_simulation.hpp"
 
+namespace msa {
+
 namespace {
 
 void showStatusLines(Dialogue& d, const MachineData& m) {
@@ -96,3 +98,5 @@ void runMainFlow(Dialogue& d, MachineData& m, SimulationObserver* simulationData
     }
   }
 }
+
+}  // namespace msa

@@ -4,6 +4,8 @@
 #include "data/machine_data.hpp"
 #include "dialogue/dialogue.hpp"
 
+namespace msa {
+
 int runProgram(Screen& screen, Host& host, SimulationObserver* simulationData) {
   Dialogue dialogue(screen, host);
   MachineData machine;
@@ -14,3 +16,5 @@ int runProgram(Screen& screen, Host& host, SimulationObserver* simulationData) {
   }
   return 0;
 }
+
+}  // namespace msa

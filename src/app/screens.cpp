@@ -1,5 +1,7 @@
 #include "app/screens.hpp"
 
+namespace msa {
+
 void titleScreen(Dialogue& d, MachineData& m) {
   d.clearScreen();
   d.newLine();
@@ -32,3 +34,5 @@ void dataEntry(Dialogue& d, MachineData& m) {
   d.newLine();
   d.pause();
 }
+
+}  // namespace msa

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <filesystem>
 
+namespace msa {
+
 namespace {
 
 std::string reason() { return std::strerror(errno); }
@@ -83,3 +85,5 @@ std::string openStartFiles(const CommandLine& options, StartFiles& files) {
   if (csvMade) std::remove(options.csv.c_str());
   return error;
 }
+
+}  // namespace msa

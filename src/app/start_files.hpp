@@ -6,6 +6,8 @@
 
 #include "app/command_line.hpp"
 
+namespace msa {
+
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -23,3 +25,5 @@ struct StartFiles {
 // truncated. Returns one line naming what cannot be used (and then leaves
 // no file of its own making behind), or an empty string.
 std::string openStartFiles(const CommandLine& options, StartFiles& files);
+
+}  // namespace msa

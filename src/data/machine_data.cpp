@@ -1,5 +1,7 @@
 #include "data/machine_data.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 void loadDefaults(MachineData& m) {
@@ -29,3 +31,5 @@ void loadDefaults(MachineData& m) {
   m.ymax = 1.4f;
   m.teinc = 0.0005f;
 }
+
+}  // namespace msa

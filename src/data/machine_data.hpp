@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace msa {
+
 // The one record of machine data for the whole run. Every quantity is a
 // single-precision float (the user types even the control mode and the
 // iteration choice as numbers); formulas are evaluated in long double and
@@ -102,3 +104,5 @@ struct MachineData : DeviceParameters, OperatingPoint, SimulationSettings {};
 
 // The defaults of the title screen (start-up and menu R), in their order.
 void loadDefaults(MachineData& m);
+
+}  // namespace msa

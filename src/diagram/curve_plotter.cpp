@@ -5,6 +5,8 @@
 #include "data/machine_data.hpp"
 #include "graphics/line.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -47,3 +49,5 @@ void CurvePlotter::plot(Dialogue& d, const CurveValues& start, const CurveValues
     if (a && b) drawLine(d.screen().picture(), *a, *b, c.colour);
   }
 }
+
+}  // namespace msa

@@ -8,6 +8,8 @@
 #include "diagram/world_window.hpp"
 #include "dialogue/dialogue.hpp"
 
+namespace msa {
+
 // Draws the four curves step after step. A step starts where the one before
 // ended, so the pixel of its start is the one already worked out for that
 // end: each point of a run is mapped once. The same values give the same
@@ -28,3 +30,5 @@ class CurvePlotter {
   WorldWindow window_;
   std::array<LastEnd, 4> last_{};
 };
+
+}  // namespace msa

@@ -3,6 +3,8 @@
 #include "diagram/world_window.hpp"
 #include "dialogue/dialogue.hpp"
 
+namespace msa {
+
 // The values of the four curves at one instant.
 struct CurveValues {
   float te;      // s
@@ -17,3 +19,5 @@ struct CurveValues {
 // A curve whose value at either end is not finite gets no segment.
 void plotStep(Dialogue& d, const WorldWindow& window, const CurveValues& start,
               const CurveValues& end);
+
+}  // namespace msa

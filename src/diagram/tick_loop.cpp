@@ -1,5 +1,7 @@
 #include "diagram/tick_loop.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -19,3 +21,5 @@ void forEachTick(float limit, float step, const std::function<void(float)>& tick
     position = next;
   }
 }
+
+}  // namespace msa

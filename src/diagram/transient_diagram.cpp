@@ -5,6 +5,8 @@
 #include "diagram/line.hpp"
 #include "diagram/tick_loop.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -111,3 +113,5 @@ WorldWindow drawDiagram(Dialogue& d, const MachineData& m) {
   drawLevelTicks(s, window, m, alive);
   return window;
 }
+
+}  // namespace msa

@@ -6,6 +6,8 @@
 #include "graphics/picture.hpp"
 #include "graphics/truncation.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 WorldWindow setWorldWindow(float x1, float y1, float x2, float y2) {
@@ -36,3 +38,5 @@ std::optional<PixelPoint> mapToPixel(const WorldWindow& window, float x, float y
   const LD row = window.on ? (kPictureHeight - 1) - roundHalfAway(v) : roundHalfAway(v);
   return PixelPoint{column, row};
 }
+
+}  // namespace msa

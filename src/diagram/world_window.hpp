@@ -4,6 +4,8 @@
 
 #include "graphics/pixel_point.hpp"
 
+namespace msa {
+
 // The rectangle of user units laid over the whole picture, y pointing up.
 struct WorldWindow {
   float x1 = 0, y1 = 0;  // left and bottom edges
@@ -20,3 +22,5 @@ WorldWindow setWorldWindow(float x1, float y1, float x2, float y2);
 // column 640, y = y1 on row 349, y = y2 on row -1. Nothing when the point or
 // the window yields a coordinate that is not finite.
 std::optional<PixelPoint> mapToPixel(const WorldWindow& window, float x, float y);
+
+}  // namespace msa

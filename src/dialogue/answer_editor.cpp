@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace msa {
+
 namespace {
 
 constexpr long kCells = long{kTextColumns} * kTextRows;
@@ -115,3 +117,5 @@ std::string editAnswerLine(Screen& screen, Host& host) {
     }
   }
 }
+
+}  // namespace msa

@@ -7,6 +7,8 @@
 #include <limits>
 #include <optional>
 
+namespace msa {
+
 namespace {
 
 constexpr std::size_t kFieldLimit = 4096;
@@ -95,3 +97,5 @@ float numericValue(std::string_view field) {
     return wide > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
   return static_cast<float>(wide);
 }
+
+}  // namespace msa

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace msa {
+
 // The first answer field of a typed line: leading blanks skipped, a quoted
 // field up to its closing quote, otherwise up to the first comma; at most
 // 4096 characters.
@@ -12,3 +14,5 @@ std::string answerField(std::string_view line);
 // longest leading decimal number (d or D may stand for the exponent letter);
 // anything else is 0. Formed in double, rounded to single.
 float numericValue(std::string_view field);
+
+}  // namespace msa

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace msa {
+
 namespace {
 
 // Codes 0-31 and 127-255 (0 is an empty cell, shown as a blank).
@@ -108,3 +110,5 @@ std::string cp437ToUtf8(std::string_view codes) {
   for (char ch : codes) appendUtf8(out, cp437ToUnicode(static_cast<std::uint8_t>(ch)));
   return out;
 }
+
+}  // namespace msa

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace msa {
+
 // Code page 437: the single-byte character set of the text grid.
 
 // The Unicode character shown for a code (0 stands for an empty cell and maps to a blank).
@@ -17,3 +19,5 @@ void appendUtf8(std::string& out, char32_t c);
 // The system's own texts are written in UTF-8 in the source; this gives their codes.
 std::string toCp437(std::string_view utf8);
 std::string cp437ToUtf8(std::string_view codes);
+
+}  // namespace msa

@@ -5,6 +5,8 @@
 #include "dialogue/cp437.hpp"
 #include "dialogue/number_format.hpp"
 
+namespace msa {
+
 namespace {
 
 // Print zones of 14 columns start at 1, 15, 29, 43 and 57; past the last one
@@ -73,3 +75,5 @@ void Dialogue::pause() {
   printText("pressez <enter> pour continuer");
   readAnswer();
 }
+
+}  // namespace msa

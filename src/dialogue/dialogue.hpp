@@ -7,6 +7,8 @@
 #include "dialogue/host.hpp"
 #include "dialogue/screen.hpp"
 
+namespace msa {
+
 // How a print ends.
 enum class Ending { None, NewLine, NextZone };
 
@@ -38,3 +40,5 @@ class Dialogue {
   Screen& screen_;
   Host& host_;
 };
+
+}  // namespace msa

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace msa {
+
 // An 8 x 14 character cell: one byte per pixel row, bit 7 is the left column.
 inline constexpr int kGlyphWidth = 8;
 inline constexpr int kGlyphHeight = 14;
@@ -10,3 +12,5 @@ using Glyph = std::array<std::uint8_t, kGlyphHeight>;
 
 // The glyphs of code page 437, indexed by code.
 extern const std::array<Glyph, 256> kFont8x14;
+
+}  // namespace msa

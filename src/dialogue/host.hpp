@@ -4,6 +4,8 @@
 
 #include "dialogue/keys.hpp"
 
+namespace msa {
+
 class Screen;
 
 // What the dialogue needs from the place it runs in: a real window or the
@@ -29,3 +31,5 @@ class Host {
 struct ProgramEnd {
   int status;
 };
+
+}  // namespace msa

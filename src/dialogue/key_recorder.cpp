@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace msa {
+
 void KeyRecorder::record(ScriptKey item) {
   if (file_ == nullptr) return;
   const std::string text = scriptText(item);
@@ -9,3 +11,5 @@ void KeyRecorder::record(ScriptKey item) {
   if (item.command == ScriptKey::Command::None && item.key.kind == Key::Kind::Enter && std::fflush(file_) != 0)
     failed_ = true;
 }
+
+}  // namespace msa

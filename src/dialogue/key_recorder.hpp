@@ -4,6 +4,8 @@
 
 #include "dialogue/key_script.hpp"
 
+namespace msa {
+
 // Writes the keys of a session as a key script, as they are taken, so that
 // msa-headless or msa --play can type them again. The file is flushed at
 // every Enter: a session that ends abruptly keeps its whole answer lines.
@@ -19,3 +21,5 @@ class KeyRecorder {
   std::FILE* file_ = nullptr;
   bool failed_ = false;
 };
+
+}  // namespace msa

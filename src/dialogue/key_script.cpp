@@ -5,6 +5,8 @@
 
 #include "dialogue/cp437.hpp"
 
+namespace msa {
+
 namespace {
 
 using K = Key::Kind;
@@ -108,3 +110,5 @@ bool ScriptedKeys::takeBreak() {
   items_.pop_front();
   return true;
 }
+
+}  // namespace msa

@@ -9,6 +9,8 @@
 
 #include "dialogue/keys.hpp"
 
+namespace msa {
+
 // The key-script language: the keys of a session as UTF-8 text, read by
 // msa-headless and msa --play and written by msa --record.
 //
@@ -62,3 +64,5 @@ class ScriptedKeys {
  private:
   std::deque<ScriptKey> items_;
 };
+
+}  // namespace msa

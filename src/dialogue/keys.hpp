@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace msa {
+
 // One key press as the answer editor sees it.
 struct Key {
   enum class Kind : std::uint8_t {
@@ -14,3 +16,5 @@ struct Key {
   static constexpr Key special(Kind k) { return Key{k, 0}; }
   friend constexpr bool operator==(Key, Key) = default;
 };
+
+}  // namespace msa

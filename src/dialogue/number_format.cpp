@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <optional>
 
+namespace msa {
+
 namespace {
 
 std::string trimFraction(std::string digits) {
@@ -56,3 +58,5 @@ std::string formatNumber(float value) {
   }
   return text.front() == '-' ? text : " " + text;
 }
+
+}  // namespace msa

@@ -5,6 +5,8 @@
 #include "dialogue/cp437.hpp"
 #include "dialogue/font.hpp"
 
+namespace msa {
+
 void Screen::paintCell(int row, int column, std::uint8_t code) {
   if (row < 1 || row > kTextRows || column < 1 || column > kTextColumns) return;
   grid_[index(row, column)] = code;
@@ -69,3 +71,5 @@ std::string Screen::text() const {
   }
   return out;
 }
+
+}  // namespace msa

@@ -6,6 +6,8 @@
 
 #include "graphics/picture.hpp"
 
+namespace msa {
+
 inline constexpr int kTextColumns = 80;
 inline constexpr int kTextRows = 25;
 
@@ -49,3 +51,5 @@ class Screen {
   Colour colour_ = Colour::White;
   static constexpr std::uint8_t kBackground = 0;
 };
+
+}  // namespace msa

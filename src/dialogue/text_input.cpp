@@ -3,6 +3,8 @@
 #include "dialogue/cp437.hpp"
 #include "dialogue/key_script.hpp"
 
+namespace msa {
+
 std::vector<Key> keysForText(std::string_view utf8) {
   std::vector<Key> keys;
   for (const char32_t c : decodeUtf8(utf8)) {
@@ -14,3 +16,5 @@ std::vector<Key> keysForText(std::string_view utf8) {
 std::string_view firstLine(std::string_view text) {
   return text.substr(0, text.find_first_of("\r\n"));
 }
+
+}  // namespace msa

@@ -5,6 +5,8 @@
 
 #include "dialogue/keys.hpp"
 
+namespace msa {
+
 // Typed and pasted text as key presses for the answer editor, kept apart
 // from the window toolkit so that it can be tested on its own.
 
@@ -16,3 +18,5 @@ std::vector<Key> keysForText(std::string_view utf8);
 // What a paste types: the text up to its first line break, which would
 // otherwise end the answer.
 std::string_view firstLine(std::string_view text);
+
+}  // namespace msa

@@ -6,6 +6,8 @@
 #include "graphics/picture.hpp"
 #include "graphics/truncation.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -72,3 +74,5 @@ std::optional<PixelSegment> clipToPicture(PixelPoint a, PixelPoint b) {
   }
   return std::nullopt;
 }
+
+}  // namespace msa

@@ -4,6 +4,8 @@
 
 #include "graphics/pixel_point.hpp"
 
+namespace msa {
+
 // A pixel of the picture: column 0-639, row 0-349.
 struct PixelEnd {
   int column, row;
@@ -20,3 +22,5 @@ struct PixelSegment {
 // exchange carries over to the order in which the pixels are drawn. Crossings
 // are truncated toward zero. Nothing when no part is visible.
 std::optional<PixelSegment> clipToPicture(PixelPoint a, PixelPoint b);
+
+}  // namespace msa

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -32,3 +34,5 @@ void bringFarEndIn(PixelPoint& a, PixelPoint& b) {
   if (aWithin && !bWithin) b = borderPoint(a, b);
   if (bWithin && !aWithin) a = borderPoint(b, a);
 }
+
+}  // namespace msa

@@ -2,6 +2,8 @@
 
 #include "graphics/pixel_point.hpp"
 
+namespace msa {
+
 // How far from the picture's origin a pixel coordinate may lie and still be
 // clipped by the ordinary pixel arithmetic; pictures of any real diagram stay
 // well inside it.
@@ -12,3 +14,5 @@ inline constexpr long double kPixelReach = 1048576;  // 2^20
 // works on moderate numbers and cuts the picture's edge where the line does.
 // Anything else is left as it is.
 void bringFarEndIn(PixelPoint& a, PixelPoint& b);
+
+}  // namespace msa

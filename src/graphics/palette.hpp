@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace msa {
+
 struct Rgb {
   std::uint8_t r, g, b;
 };
@@ -22,3 +24,5 @@ enum class Colour : std::uint8_t {
 };
 
 constexpr std::uint8_t paletteIndex(Colour colour) { return static_cast<std::uint8_t>(colour); }
+
+}  // namespace msa

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace msa {
+
 void Picture::scrollUp(int rows, std::uint8_t fillColour) {
   if (rows <= 0) return;
   if (rows >= kPictureHeight) {
@@ -17,3 +19,5 @@ void Picture::scrollUp(int rows, std::uint8_t fillColour) {
                 &pixels_[static_cast<std::size_t>(index(0, row + rows))], kPictureWidth);
   std::fill(pixels_.end() - static_cast<std::ptrdiff_t>(rows) * kPictureWidth, pixels_.end(), fillColour);
 }
+
+}  // namespace msa

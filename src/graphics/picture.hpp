@@ -5,6 +5,8 @@
 
 #include "graphics/palette.hpp"
 
+namespace msa {
+
 // The 640 x 350 picture of colour indexes (0-15) that the window shows.
 inline constexpr int kPictureWidth = 640;
 inline constexpr int kPictureHeight = 350;
@@ -25,3 +27,5 @@ class Picture {
   static int index(int column, int row) { return row * kPictureWidth + column; }
   Pixels pixels_{};
 };
+
+}  // namespace msa

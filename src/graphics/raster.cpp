@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <utility>
 
+namespace msa {
+
 namespace {
 
 void drawVertical(Picture& picture, std::uint8_t colour, int column, int rowA, int rowB) {
@@ -50,3 +52,5 @@ void drawPixels(Picture& picture, std::uint8_t colour, PixelSegment segment) {
   if (a.row == b.row) return drawHorizontal(picture, colour, a.row, a.column, b.column);
   drawSlanted(picture, colour, a, b);
 }
+
+}  // namespace msa

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace msa {
+
 // The whole part of v, toward zero, exactly as std::trunc gives it (signed
 // zeros, infinities and not-a-number included), but by a conversion to a
 // 64-bit integer: on x86-64 with SSE3 that is one fisttp, where std::trunc
@@ -12,3 +14,5 @@ inline long double truncated(long double v) {
   const long double whole = static_cast<long double>(static_cast<long long>(v));
   return whole != 0 ? whole : v * 0;
 }
+
+}  // namespace msa

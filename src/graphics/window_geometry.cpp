@@ -4,6 +4,8 @@
 
 #include "graphics/picture.hpp"
 
+namespace msa {
+
 namespace {
 
 // Window sizes come from the toolkit and may be anything; products are taken
@@ -60,3 +62,5 @@ int initialWindowScale(PixelSize usable) {
   }
   return 1;
 }
+
+}  // namespace msa

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace msa {
+
 // Where the 640 x 350 picture goes inside the window. Pure arithmetic on
 // sizes in drawable pixels, kept apart from the window toolkit so that it
 // can be tested on its own.
@@ -37,3 +39,5 @@ PixelRect pictureRect(PixelSize drawable, AspectMode mode);
 // The whole factor (1 or 2) at which the window first opens on a desktop
 // whose usable area has this size, leaving room for a title bar.
 int initialWindowScale(PixelSize usable);
+
+}  // namespace msa

@@ -4,6 +4,8 @@
 
 #include "model/extended_trig.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -50,3 +52,5 @@ const AngleTrig& AngleTrigMemo::of(const MachineData& m) {
   rau_ = rau;
   return trig_;
 }
+
+}  // namespace msa

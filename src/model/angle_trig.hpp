@@ -4,6 +4,8 @@
 
 #include "data/machine_data.hpp"
 
+namespace msa {
+
 // The sines, cosines and tangents of the angles that the commutation and
 // angle coefficients use, each evaluated once: the formulas name cos(nu)
 // alone six times, and the trigonometry costs more than the rest of the
@@ -31,3 +33,5 @@ class AngleTrigMemo {
   bool filled_ = false;
   std::uint32_t mu2_ = 0, mu_ = 0, nu_ = 0, rau_ = 0;
 };
+
+}  // namespace msa

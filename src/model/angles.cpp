@@ -8,6 +8,8 @@
 #include "model/machine_formulas.hpp"
 #include "model/model_stop.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -107,3 +109,5 @@ void resolveAngles(MachineData& m, ModelNotices& notices) {
     xhiFixed(m, notices);
   }
 }
+
+}  // namespace msa

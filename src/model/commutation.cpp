@@ -1,5 +1,6 @@
 #include "model/commutation.hpp"
 
+namespace msa {
 
 using LD = long double;
 
@@ -20,3 +21,5 @@ void commutationCoefficients(MachineData& m, const AngleTrig& t) {
   m.z = float(2.0f - ((((((LD(tnu) * tnu) * za + zb) * 3.0f) / m.smu2) / m.smu2) / 4.0f) / pi);
   m.coeffradd = float(((1.5 * LD(m.z)) - LD(m.x) * m.x) - LD(m.y) * m.y);
 }
+
+}  // namespace msa

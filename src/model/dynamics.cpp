@@ -5,6 +5,8 @@
 #include "model/machine_formulas.hpp"
 #include "model/model_stop.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 void solveCurrents(MachineData& m) {
@@ -71,3 +73,5 @@ void voltagesAndTorques(MachineData& m) {
   m.Cem = electromagneticTorque(m);
   m.Cfrot = frictionTorque(m);
 }
+
+}  // namespace msa

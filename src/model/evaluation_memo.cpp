@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <iterator>
 
+namespace msa {
+
 namespace {
 
 using Field = float MachineData::*;
@@ -68,3 +70,5 @@ void EvaluationMemo::remember(const EvaluationInputs& inputs, const MachineData&
   e.inputs = inputs;
   e.filled = true;
 }
+
+}  // namespace msa

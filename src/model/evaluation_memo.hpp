@@ -8,6 +8,8 @@
 #include "model/angle_trig.hpp"
 #include "model/model_notices.hpp"
 
+namespace msa {
+
 // Everything the state-derived part of a model evaluation (currents, angles,
 // commutation and angle coefficients) reads, as the bits of each stored
 // float: the same bits give the same results (a negative zero is a key of its own).
@@ -64,3 +66,5 @@ class CountedNotices : public ModelNotices {
  private:
   ModelNotices& inner_;
 };
+
+}  // namespace msa

@@ -5,6 +5,8 @@
 
 #include "model/extended_trig_constants.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -185,3 +187,5 @@ LD extendedTan(LD x) {
   extendedSinCosTan(x, s, c, t);
   return t;
 }
+
+}  // namespace msa

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace msa {
+
 // Sine, cosine and tangent in long double, of our own, so that the model's
 // digits do not depend on which C library is linked. On the x87 80-bit long
 // double the error stays below one unit in the last place; arguments whose
@@ -13,3 +15,5 @@ long double extendedCos(long double x);
 long double extendedTan(long double x);
 // All three of one argument, for the price of one reduction.
 void extendedSinCosTan(long double x, long double& sine, long double& cosine, long double& tangent);
+
+}  // namespace msa

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace msa {
+
 // The constants of the model's own trigonometry (extended_trig.cpp), apart so
 // that a test can hold them against their definitions. They come from
 // tools/trig_constants.py: pi by Machin's formula in exact integers, each
@@ -31,3 +33,5 @@ inline constexpr long double kCos[] = {
 };
 
 }  // namespace trig_constants
+
+}  // namespace msa

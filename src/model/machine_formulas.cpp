@@ -1,5 +1,7 @@
 #include "model/machine_formulas.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 float frictionTorque(const MachineData& m) { return float(LD(m.omegam) * m.romegam); }
@@ -20,3 +22,5 @@ float firingAngleFromAdvance(const MachineData& m) {
 float damperResistance(const MachineData& m) { return float(((LD(m.M) * m.rA) / m.Lr) * m.coeffradd); }
 
 float overlapCentreAngle(const MachineData& m) { return float(((LD(pi) / 2.0f) + m.xhi) + m.mu2); }
+
+}  // namespace msa

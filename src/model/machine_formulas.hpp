@@ -2,6 +2,8 @@
 
 #include "data/machine_data.hpp"
 
+namespace msa {
+
 // Formulas that several studies and the model routines write alike.
 
 // Torques a steady state and the dynamic equations share.
@@ -14,3 +16,5 @@ float damperResistance(const MachineData& m);       // Radd, referred through M/
 void firingAnglesFromGuard(MachineData& m);         // alpha1, alpha
 float firingAngleFromAdvance(const MachineData& m);  // alpha = (beta - 5 pi/6) - delta
 float overlapCentreAngle(const MachineData& m);      // nu = (pi/2 + xhi) + mu2
+
+}  // namespace msa

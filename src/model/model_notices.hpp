@@ -1,5 +1,7 @@
 #pragma once
 
+namespace msa {
+
 // What the model has to tell the user while it computes, besides a stop:
 // a vector whose direction cannot be found. The studies print it in place.
 class ModelNotices {
@@ -14,3 +16,5 @@ class SilentNotices : public ModelNotices {
   void indeterminateArgument() override { ++count; }
   int count = 0;
 };
+
+}  // namespace msa

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace msa {
+
 // Why the model found no admissible state. The study in progress is
 // abandoned; the menu loop shows the stop report, which words each reason.
 enum class StopReason {
@@ -17,3 +19,5 @@ enum class StopReason {
 struct ModelStop {
   StopReason reason;
 };
+
+}  // namespace msa

@@ -6,6 +6,8 @@
 #include "model/extended_trig.hpp"
 #include "model/machine_formulas.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 void steadyStateFluxes(MachineData& m) {
@@ -103,3 +105,5 @@ void supplyVoltageResults(MachineData& m) {
   m.Udc = m.udc;
   steadyStateFluxes(m);
 }
+
+}  // namespace msa

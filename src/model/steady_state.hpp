@@ -3,6 +3,8 @@
 #include "data/machine_data.hpp"
 #include "model/model_notices.hpp"
 
+namespace msa {
+
 // The formulas of the two steady-state studies, as procedures on the record.
 // The studies prompt and print around them; each procedure computes what one
 // stretch of a study's screen shows, so that what is printed in between
@@ -35,3 +37,5 @@ void startAnglesBetaHeld(MachineData& m);
 void startAnglesXhiHeld(MachineData& m);
 void torqueCurrent(MachineData& m);
 void supplyVoltageResults(MachineData& m);
+
+}  // namespace msa

@@ -6,6 +6,8 @@
 #include "model/evaluation_memo.hpp"
 #include "model/model_stop.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -109,3 +111,5 @@ void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& obs
     if (!(m.te > start.te0)) throw ModelStop{StopReason::TimeStalled};
   }
 }
+
+}  // namespace msa

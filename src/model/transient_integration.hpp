@@ -4,6 +4,8 @@
 #include "model/evaluation_memo.hpp"
 #include "model/model_notices.hpp"
 
+namespace msa {
+
 // What an observer of the integration sees at one end of a time step: the
 // four plotted quantities and the firing angle, supply voltage and torque.
 struct StepPoint {
@@ -43,3 +45,5 @@ void evaluateModel(MachineData& m, ModelNotices& notices, ModelMemo& memo);
 // The supply voltage at the present time te: Udc until tdt, Udcfin from tft,
 // linear in between.
 void setSupplyVoltage(MachineData& m);
+
+}  // namespace msa

@@ -18,6 +18,8 @@
 #include "results/simulation_log.hpp"
 #include "platform/sdl_host.hpp"
 
+using namespace msa;
+
 int main(int argc, char** argv) {
 #ifdef _WIN32
   // A windowed program has no console of its own: answers and errors go to

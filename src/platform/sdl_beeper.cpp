@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace msa {
+
 namespace {
 
 constexpr int kFrequency = 880;     // Hz
@@ -78,3 +80,5 @@ void SdlBeeper::close() {
   SDL_CloseAudioDevice(device_);
   device_ = 0;
 }
+
+}  // namespace msa

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace msa {
+
 // A short beep through the default audio output. Without one (no device, a
 // headless session) beeping does nothing; it never waits for the sound.
 //
@@ -31,3 +33,5 @@ class SdlBeeper {
   int waveRate_ = 0;
   std::uint64_t closeAfter_ = 0;
 };
+
+}  // namespace msa

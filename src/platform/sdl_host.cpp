@@ -13,6 +13,8 @@
 #include "dialogue/screen.hpp"
 #include "dialogue/text_input.hpp"
 
+namespace msa {
+
 namespace {
 
 constexpr const char* kTitle = "msa - machine synchrone autopilotée";
@@ -373,3 +375,5 @@ void SdlHost::toggleFullScreen() {
   }
   presentNeeded_ = true;
 }
+
+}  // namespace msa

@@ -18,6 +18,8 @@ struct SDL_Texture;
 union SDL_Event;
 struct SDL_KeyboardEvent;
 
+namespace msa {
+
 // What a session adds to the bare window: keys to type before the user's,
 // a record of the keys taken, and the save behind Ctrl+S (which returns the
 // line the title shows: what was saved, or why not).
@@ -96,3 +98,5 @@ class SdlHost : public Host {
   // Text that comes with a Ctrl shortcut is not typed text.
   bool shortcutHeld_ = false;
 };
+
+}  // namespace msa

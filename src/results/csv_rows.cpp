@@ -4,6 +4,8 @@
 
 #include "studies/study_io.hpp"
 
+namespace msa {
+
 namespace {
 
 using LD = long double;
@@ -29,3 +31,5 @@ void appendCsvRow(std::string& out, int run, const StepPoint& p) {
   }
   out += '\n';
 }
+
+}  // namespace msa

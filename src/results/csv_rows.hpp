@@ -4,6 +4,8 @@
 
 #include "model/transient_integration.hpp"
 
+namespace msa {
+
 // The simulation data as comma-separated values: one row per instant, speed
 // in r/min and angles in degrees as the status lines show them, each number
 // with 9 significant digits (a float read back is the same float) and a
@@ -16,3 +18,5 @@ void appendCsvNumber(std::string& out, float value);
 
 // One row, line end included; `run` counts the runs from 1.
 void appendCsvRow(std::string& out, int run, const StepPoint& point);
+
+}  // namespace msa

@@ -3,6 +3,8 @@
 #include "graphics/picture.hpp"
 #include "graphics/window_geometry.hpp"
 
+namespace msa {
+
 std::vector<std::uint8_t> fourByThreeRgb(const Picture& picture) {
   const PixelRect where = pictureRect({kFourByThreeWidth, kFourByThreeHeight}, AspectMode::FourByThree);
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(kFourByThreeWidth) * kFourByThreeHeight * 3, 0);
@@ -21,3 +23,5 @@ std::vector<std::uint8_t> fourByThreeRgb(const Picture& picture) {
   }
   return rgb;
 }
+
+}  // namespace msa

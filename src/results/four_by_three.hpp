@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace msa {
+
 class Picture;
 
 inline constexpr int kFourByThreeWidth = 640;
@@ -12,3 +14,5 @@ inline constexpr int kFourByThreeHeight = 480;
 // the window places it in an area of that size, every screen pixel the
 // colour of the nearest picture pixel, black outside. RGB, 3 bytes a pixel.
 std::vector<std::uint8_t> fourByThreeRgb(const Picture& picture);
+
+}  // namespace msa

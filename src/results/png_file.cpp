@@ -6,6 +6,8 @@
 
 #include "graphics/picture.hpp"
 
+namespace msa {
+
 namespace {
 
 // One PNG being written; libpng reports its errors by a long jump back to
@@ -62,3 +64,5 @@ bool writeRgbPng(std::FILE* file, int width, int height, const std::vector<std::
   PngWriter writer;
   return writeRows(file, writer, width, height, 8, PNG_COLOR_TYPE_RGB, nullptr, 0, rows.data());
 }
+
+}  // namespace msa

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace msa {
+
 class Picture;
 
 // PNG encoding (libpng) into an open file. False when writing fails; errno
@@ -15,3 +17,5 @@ bool writePicturePng(std::FILE* file, const Picture& picture);
 
 // An 8-bit RGB image, rows top to bottom, 3 bytes a pixel.
 bool writeRgbPng(std::FILE* file, int width, int height, const std::vector<std::uint8_t>& rgb);
+
+}  // namespace msa

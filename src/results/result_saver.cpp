@@ -18,6 +18,8 @@
 #include "results/four_by_three.hpp"
 #include "results/png_file.hpp"
 
+namespace msa {
+
 namespace {
 
 using Writer = std::function<bool(std::FILE*)>;
@@ -132,3 +134,5 @@ SaveOutcome ResultSaver::save(const Picture& picture, bool fourByThree) const {
   }
   return {false, "enregistrement impossible : " + reason(error, folder_)};
 }
+
+}  // namespace msa

@@ -5,6 +5,8 @@
 #include "results/save_names.hpp"
 #include "results/simulation_log.hpp"
 
+namespace msa {
+
 class Picture;
 
 struct SaveOutcome {
@@ -30,3 +32,5 @@ class ResultSaver {
   SimulationLog& log_;
   SaveClock clock_;
 };
+
+}  // namespace msa

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace msa {
+
 std::tm localTimeNow() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -28,3 +30,5 @@ std::string freeSaveStem(const std::tm& time, const std::function<bool(const std
     if (!taken(numbered)) return numbered;
   }
 }
+
+}  // namespace msa

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+namespace msa {
+
 // The local time a save is named after; injected so that nothing but the
 // program's entry point depends on the real clock.
 using SaveClock = std::function<std::tm()>;
@@ -17,3 +19,5 @@ std::string saveStem(const std::tm& time);
 // whether any of the save's files exists), so that no save overwrites
 // another.
 std::string freeSaveStem(const std::tm& time, const std::function<bool(const std::string&)>& taken);
+
+}  // namespace msa

@@ -6,6 +6,8 @@
 
 #include "results/csv_rows.hpp"
 
+namespace msa {
+
 namespace {
 
 // Rows gathered before they are turned into text: a few megabytes at most.
@@ -109,3 +111,5 @@ bool SimulationLog::writeFailed() {
 void SimulationLog::finishWriting() {
   if (writer_.joinable()) writer_.join();
 }
+
+}  // namespace msa

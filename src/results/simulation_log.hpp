@@ -7,6 +7,8 @@
 
 #include "studies/simulation_observer.hpp"
 
+namespace msa {
+
 // A file for scratch data: anonymous, or named when the C library could not
 // make an anonymous one.
 struct ScratchFile {
@@ -53,3 +55,5 @@ class SimulationLog : public SimulationObserver {
   bool failed_ = false;             // set by the writer, read after joining it
   std::thread writer_;
 };
+
+}  // namespace msa

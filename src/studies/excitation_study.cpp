@@ -4,6 +4,8 @@
 #include "studies/iteration_screen.hpp"
 #include "studies/study_io.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -74,3 +76,5 @@ void excitationStudy(Dialogue& d, MachineData& m) {
   runIterations(d, m, notices, [&] { newExcitation(d, m); });
   results(d, m);
 }
+
+}  // namespace msa

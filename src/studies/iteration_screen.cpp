@@ -4,6 +4,8 @@
 #include "model/commutation.hpp"
 #include "studies/study_io.hpp"
 
+namespace msa {
+
 namespace {
 
 void printStartAngles(Dialogue& d, const MachineData& m) {
@@ -56,3 +58,5 @@ void runIterations(Dialogue& d, MachineData& m, ModelNotices& notices, const std
     if (m.iter >= NITER) break;
   }
 }
+
+}  // namespace msa

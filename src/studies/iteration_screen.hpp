@@ -6,6 +6,8 @@
 #include "dialogue/dialogue.hpp"
 #include "model/model_notices.hpp"
 
+namespace msa {
+
 // The "chapitre 2" screen shared by the excitation and supply-voltage
 // studies: the choice of waiting after each iteration, then NITER passes,
 // each printing the angles it starts from, computing and printing the
@@ -14,3 +16,5 @@
 // no convergence test: the count is fixed.
 void askIterationChoice(Dialogue& d, MachineData& m);
 void runIterations(Dialogue& d, MachineData& m, ModelNotices& notices, const std::function<void()>& unknown);
+
+}  // namespace msa

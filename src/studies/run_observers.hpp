@@ -8,6 +8,8 @@
 #include "model/model_stop.hpp"
 #include "studies/simulation_observer.hpp"
 
+namespace msa {
+
 // Ends the run after the step in progress when the user asks for it, the
 // way the model's own stops end it, so that the stop report shows it.
 class InterruptCheck : public StepObserver {
@@ -56,3 +58,5 @@ class FollowedRun {
  private:
   SimulationObserver* observer_;
 };
+
+}  // namespace msa

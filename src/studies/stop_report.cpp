@@ -1,5 +1,7 @@
 #include "studies/stop_report.hpp"
 
+namespace msa {
+
 std::string_view stopMessage(StopReason reason) {
   switch (reason) {
     case StopReason::NegativeCurrent: return " arrêt sur courant négatif en te =";
@@ -22,3 +24,5 @@ void stopReport(Dialogue& d, const MachineData& m, const ModelStop& stop) {
   d.printText(" A");
   d.readAnswer();
 }
+
+}  // namespace msa

@@ -1,5 +1,7 @@
 #include "studies/study_io.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 float degrees(float angle) { return float((LD(angle) / pi) * 180.0f); }
@@ -34,3 +36,5 @@ void printControlChoice(Dialogue& d) {
 }
 
 void DialogueNotices::indeterminateArgument() { d_.printText("argument indéterminé", Ending::NewLine); }
+
+}  // namespace msa

@@ -6,6 +6,8 @@
 #include "dialogue/dialogue.hpp"
 #include "model/model_notices.hpp"
 
+namespace msa {
+
 // An angle in degrees, as the studies print it: (angle / pi) x 180, rounded to single.
 float degrees(float angle);
 
@@ -33,3 +35,5 @@ class DialogueNotices : public ModelNotices {
  private:
   Dialogue& d_;
 };
+
+}  // namespace msa

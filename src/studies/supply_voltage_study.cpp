@@ -4,6 +4,8 @@
 #include "studies/iteration_screen.hpp"
 #include "studies/study_io.hpp"
 
+namespace msa {
+
 using LD = long double;
 
 namespace {
@@ -82,3 +84,5 @@ void supplyVoltageStudy(Dialogue& d, MachineData& m) {
   runIterations(d, m, notices, [&] { newCurrent(d, m); });
   results(d, m);
 }
+
+}  // namespace msa

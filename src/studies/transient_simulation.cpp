@@ -7,6 +7,8 @@
 #include "model/transient_integration.hpp"
 #include "studies/run_observers.hpp"
 
+namespace msa {
+
 namespace {
 
 void chooseControl(Dialogue& d, MachineData& m) {
@@ -98,3 +100,5 @@ void transientSimulation(Dialogue& d, MachineData& m, SimulationObserver* data) 
   d.readAnswer();
   m.Udc = m.Udcfin;
 }
+
+}  // namespace msa

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace msa {
+
 struct HeadlessRun {
   std::vector<std::vector<std::string>> screens;  // 25 rows per awaited answer line
   std::string ending;                             // "=== exit 0" or "=== end of input"
@@ -82,3 +84,5 @@ inline std::string enters(int n) { return std::string(static_cast<std::size_t>(n
 // title pause, ten prompts, data-entry pause, five operating-point prompts and
 // the pause, the chapter-1 pause, the iteration choice and the results pause.
 inline const std::string kToFirstMenu = enters(1 + 10 + 1 + 5 + 1 + 1 + 1 + 1);
+
+}  // namespace msa

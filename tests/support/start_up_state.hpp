@@ -8,6 +8,8 @@
 #include "model/dynamics.hpp"
 #include "studies/excitation_study.hpp"
 
+namespace msa {
+
 // Answers every prompt and pause with Enter.
 class EnterHost : public Host {
  public:
@@ -35,3 +37,5 @@ inline MachineData simulationStart() {
   voltagesAndTorques(m);
   return m;
 }
+
+}  // namespace msa
