@@ -31,32 +31,31 @@ void ModelEvaluation(benchmark::State& state) {
 }
 BENCHMARK(ModelEvaluation);
 
-void DefaultSimulation(benchmark::State& state) {
-  const MachineData start = stateAfterStartUpOnce();
+// Runs the transient from the start-up state again and again, drawn, with the
+// given time step and, when given, a simulation log.
+void simulate(benchmark::State& state, float teinc, SimulationObserver* data) {
+  MachineData start = stateAfterStartUpOnce();
+  start.teinc = teinc;
   Screen screen;
   EnterHost host;
   Dialogue d(screen, host);
   for (auto _ : state) {
     MachineData m = start;
-    drawAndIntegrate(d, m);
+    drawAndIntegrate(d, m, data);
     benchmark::DoNotOptimize(m.omegam);
   }
 }
+
+void DefaultSimulation(benchmark::State& state) { simulate(state, stateAfterStartUpOnce().teinc, nullptr); }
 BENCHMARK(DefaultSimulation)->Unit(benchmark::kMillisecond);
 
 // The same with every step written to a data file (--csv), rows flushed at
 // the end of the run.
 void DefaultSimulationWithCsv(benchmark::State& state) {
-  const MachineData start = stateAfterStartUpOnce();
-  Screen screen;
-  EnterHost host;
-  Dialogue d(screen, host);
   std::FILE* file = std::tmpfile();
-  SimulationLog log(file);
-  for (auto _ : state) {
-    MachineData m = start;
-    drawAndIntegrate(d, m, &log);
-    benchmark::DoNotOptimize(m.omegam);
+  {
+    SimulationLog log(file);
+    simulate(state, stateAfterStartUpOnce().teinc, &log);
   }
   if (file != nullptr) std::fclose(file);
 }
@@ -64,18 +63,7 @@ BENCHMARK(DefaultSimulationWithCsv)->Unit(benchmark::kMillisecond);
 
 // The default transient with a step of 1e-6 s: about 3.4 million steps (te
 // advances by four float ulps, 0.95e-6 s, per step), drawing included.
-void FineStepSimulation(benchmark::State& state) {
-  MachineData start = stateAfterStartUpOnce();
-  start.teinc = 1e-6f;
-  Screen screen;
-  EnterHost host;
-  Dialogue d(screen, host);
-  for (auto _ : state) {
-    MachineData m = start;
-    drawAndIntegrate(d, m);
-    benchmark::DoNotOptimize(m.omegam);
-  }
-}
+void FineStepSimulation(benchmark::State& state) { simulate(state, 1e-6f, nullptr); }
 BENCHMARK(FineStepSimulation)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
