@@ -10,12 +10,10 @@
 #include <io.h>
 #endif
 
-#include "app/command_line.hpp"
 #include "app/headless_host.hpp"
 #include "app/program.hpp"
 #include "app/start_files.hpp"
 #include "dialogue/screen.hpp"
-#include "msa_version.hpp"
 #include "results/result_saver.hpp"
 #include "results/simulation_log.hpp"
 
@@ -28,27 +26,11 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
 #endif
-  const ParsedCommandLine parsed = parseCommandLine(ProgramKind::Headless, {argv + 1, argv + argc});
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "msa-headless: %s\n", parsed.error.c_str());
-    return 2;
-  }
-  const CommandLine& options = parsed.options;
-  if (options.help) {
-    std::fputs(usageText(ProgramKind::Headless).c_str(), stdout);
-    return 0;
-  }
-  if (options.version) {
-    std::printf("msa-headless %s\n", kMsaVersion);
-    return 0;
-  }
-  StartFiles files;
-  if (const std::string error = openStartFiles(options, files); !error.empty()) {
-    std::fprintf(stderr, "msa-headless: %s\n", error.c_str());
-    return 2;
-  }
+  const ProgramStart start = startProgram(ProgramKind::Headless, argc, argv);
+  if (start.exitNow) return *start.exitNow;
+  const CommandLine& options = start.options;
   const std::string script{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-  SimulationLog log(files.csv.get());
+  SimulationLog log(start.files.csv.get());
   const ResultSaver saver(options.saveDir, log);
   // A save prints nothing to the transcript; only a failure is told.
   const auto save = [&](const Screen& screen) {

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "msa_version.hpp"
+
 namespace msa {
 
 namespace {
@@ -84,6 +86,28 @@ std::string openStartFiles(const CommandLine& options, StartFiles& files) {
   if (recordMade) std::remove(options.record.c_str());
   if (csvMade) std::remove(options.csv.c_str());
   return error;
+}
+
+ProgramStart startProgram(ProgramKind program, int argc, char** argv) {
+  const char* name = program == ProgramKind::Headless ? "msa-headless" : "msa";
+  ProgramStart start;
+  ParsedCommandLine parsed = parseCommandLine(program, {argv + 1, argv + argc});
+  start.options = std::move(parsed.options);
+  std::string error = std::move(parsed.error);
+  if (error.empty() && start.options.help) {
+    std::fputs(usageText(program).c_str(), stdout);
+    start.exitNow = 0;
+  } else if (error.empty() && start.options.version) {
+    std::printf("%s %s\n", name, kMsaVersion);
+    start.exitNow = 0;
+  } else {
+    if (error.empty()) error = openStartFiles(start.options, start.files);
+    if (!error.empty()) {
+      std::fprintf(stderr, "%s: %s\n", name, error.c_str());
+      start.exitNow = 2;
+    }
+  }
+  return start;
 }
 
 }  // namespace msa

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/command_line.hpp"
@@ -25,5 +26,15 @@ struct StartFiles {
 // truncated. Returns one line naming what cannot be used (and then leaves
 // no file of its own making behind), or an empty string.
 std::string openStartFiles(const CommandLine& options, StartFiles& files);
+
+// What a program starts with: its options and the files they name, or the
+// exit status when it is to end at once (after --help or --version, or a
+// mistake told on standard error in one line).
+struct ProgramStart {
+  CommandLine options;
+  StartFiles files;
+  std::optional<int> exitNow;
+};
+ProgramStart startProgram(ProgramKind program, int argc, char** argv);
 
 }  // namespace msa

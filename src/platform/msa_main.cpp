@@ -9,10 +9,8 @@
 #include <windows.h>
 #endif
 
-#include "app/command_line.hpp"
 #include "app/program.hpp"
 #include "app/start_files.hpp"
-#include "msa_version.hpp"
 #include "dialogue/key_script.hpp"
 #include "results/result_saver.hpp"
 #include "results/simulation_log.hpp"
@@ -29,33 +27,17 @@ int main(int argc, char** argv) {
     std::freopen("CONOUT$", "w", stderr);
   }
 #endif
-  const ParsedCommandLine parsed = parseCommandLine(ProgramKind::Window, {argv + 1, argv + argc});
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "msa: %s\n", parsed.error.c_str());
-    return 2;
-  }
-  const CommandLine& options = parsed.options;
-  if (options.help) {
-    std::fputs(usageText(ProgramKind::Window).c_str(), stdout);
-    return 0;
-  }
-  if (options.version) {
-    std::printf("msa %s\n", kMsaVersion);
-    return 0;
-  }
-  StartFiles files;
-  if (const std::string error = openStartFiles(options, files); !error.empty()) {
-    std::fprintf(stderr, "msa: %s\n", error.c_str());
-    return 2;
-  }
+  const ProgramStart start = startProgram(ProgramKind::Window, argc, argv);
+  if (start.exitNow) return *start.exitNow;
+  const CommandLine& options = start.options;
   try {
     // The screen is large (the whole picture); keep it off the stack.
     auto screen = std::make_unique<Screen>();
-    SimulationLog log(files.csv.get());
+    SimulationLog log(start.files.csv.get());
     const ResultSaver saver(options.saveDir, log);
     WindowSession session;
-    session.play = ScriptedKeys(parseScript(files.playScript));
-    session.recorder = KeyRecorder(files.record.get());
+    session.play = ScriptedKeys(parseScript(start.files.playScript));
+    session.recorder = KeyRecorder(start.files.record.get());
     session.save = [&saver](const Screen& shown, bool fourByThree) {
       return saver.save(shown.picture(), fourByThree).message;
     };

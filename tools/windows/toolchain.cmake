@@ -12,8 +12,10 @@ set(CMAKE_RANLIB ${MINGW_TRIPLET}-gcc-ranlib-posix CACHE FILEPATH "")
 
 # The C99 printf family of MinGW, not the system C library's: same digits,
 # same exponent width and 80-bit long double as on Linux.
-set(CMAKE_C_FLAGS_INIT "-D__USE_MINGW_ANSI_STDIO=1")
-set(CMAKE_CXX_FLAGS_INIT "-D__USE_MINGW_ANSI_STDIO=1")
+# And access() that takes X_OK as older Windows did: since Vista the system's
+# refuses it, which would refuse every folder named on the command line.
+set(CMAKE_C_FLAGS_INIT "-D__USE_MINGW_ANSI_STDIO=1 -D__USE_MINGW_ACCESS")
+set(CMAKE_CXX_FLAGS_INIT "-D__USE_MINGW_ANSI_STDIO=1 -D__USE_MINGW_ACCESS")
 # The GCC runtime and the threads library inside each program, so that only
 # our own DLLs and the system's are needed.
 set(CMAKE_EXE_LINKER_FLAGS_INIT
