@@ -181,6 +181,15 @@ TEST_F(Diagram, PlotStepPutsEachCurveOnItsScale) {
     plotStep(d, defaultWindow(), start, end);
     EXPECT_EQ(rowsOfColour(curve.colour), (std::set<int>{92})) << int(curve.colour);  // y = 1
   }
+  // An overlap whose per-unit value lies so near a pixel's edge that the
+  // angle scale must be the double 3.6 (the float 3.6 puts it a row lower).
+  CurveValues start = defaultsAt(1.0f);
+  start.mu = 0x1.18d932p-5f;
+  CurveValues end = start;
+  end.te = 1.0005f;
+  d.clearScreen();
+  plotStep(d, defaultWindow(), start, end);
+  EXPECT_EQ(rowsOfColour(13), (std::set<int>{316}));
 }
 
 TEST_F(Diagram, ValueThatIsNotFiniteDropsOnlyItsCurve) {
