@@ -1,7 +1,6 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
+#include <vector>
 
 #include "data/machine_data.hpp"
 #include "dialogue/host.hpp"
@@ -26,16 +25,13 @@ class InterruptCheck : public StepObserver {
 // Hands every step to a few observers in the order they were added.
 class StepFanOut : public StepObserver {
  public:
-  void add(StepObserver& observer) {
-    if (count_ < observers_.size()) observers_[count_++] = &observer;
-  }
+  void add(StepObserver& observer) { observers_.push_back(&observer); }
   void stepDone(const StepPoint& start, const StepPoint& end) override {
-    for (std::size_t i = 0; i < count_; ++i) observers_[i]->stepDone(start, end);
+    for (StepObserver* observer : observers_) observer->stepDone(start, end);
   }
 
  private:
-  std::array<StepObserver*, 4> observers_{};
-  std::size_t count_ = 0;
+  std::vector<StepObserver*> observers_;
 };
 
 // The state a run starts from, as its first step will see it.
