@@ -51,7 +51,8 @@ TEST(CommandLine, ReadsTheOptionsTheGnuWay) {
       {H, {"--csv"}, "option '--csv' requires an argument (see --help)", {}},
       {H, {"--csv="}, "option '--csv' requires a non-empty argument (see --help)", {}},
       {H, {"--help=yes"}, "option '--help' doesn't allow an argument (see --help)", {}},
-      {H, {"-h"}, "unexpected argument '-h' (see --help)", {}},
+      {H, {"-h"}, "", help},
+      {W, {"-hx"}, "unexpected argument '-hx' (see --help)", {}},
       {H, {"keys.txt"}, "unexpected argument 'keys.txt' (see --help)", {}},
       {H, {"--", "keys.txt"}, "unexpected argument 'keys.txt' (see --help)", {}},
   };

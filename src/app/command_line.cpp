@@ -77,6 +77,10 @@ ParsedCommandLine parseCommandLine(ProgramKind program, const std::vector<std::s
       if (i + 1 < args.size()) parsed.error = "unexpected argument '" + args[i + 1] + "'";
       break;
     }
+    if (args[i] == "-h") {  // the short form everyone tries first
+      parsed.options.help = true;
+      continue;
+    }
     parsed.error = readOption(program, args, i, parsed.options);
   }
   if (!parsed.error.empty()) parsed.error += " (see --help)";
@@ -104,7 +108,7 @@ std::string usageText(ProgramKind program) {
   text +=
       "  --save-dir DIR   where a save writes its files (default: the current folder)\n"
       "  --csv FILE       write the steps of every simulation run (menu S) to FILE\n"
-      "  --help           print this help and exit\n"
+      "  -h, --help       print this help and exit\n"
       "  --version        print the version and exit\n"
       "\n";
   if (program == ProgramKind::Window) {
