@@ -4,19 +4,21 @@
 #  - what the window shows at one answer line is, pixel for pixel, the picture
 #    msa-headless draws for the same keys (palette, scaling, no filtering),
 #  - typed characters and the editing keys arrive as msa-headless's keys do,
-#  - Ctrl+C copies the text screen and Ctrl+V pastes the clipboard's first
+#  - Ctrl+C copies the text screen (and says so in the title), Ctrl+V pastes the clipboard's first
 #    line, its accented letters and signs as their code page 437 codes,
 #  - Delete at the end of an answer (a beep) neither blocks nor crashes, with
 #    or without an audio device,
 #  - menu F, and a termination request while waiting for a key, end msa with
 #    status 0,
-#  - F11 pressed twice (no window manager here) brings the picture back in
-#    place,
+#  - full screen on and off, with F11 and with Alt+Enter (no window manager
+#    here, as on a bare X server), shows the whole picture each time,
 #  - the keys --record writes, Ctrl+S included, give msa-headless the same
 #    screens, and its save the same PNG; --play types them again and hands
 #    the keyboard back, recording going on,
-#  - Escape stops a running simulation (the report on row 4),
-#  - without a display msa ends at once with status 1.
+#  - Escape, Pause and Ctrl+Break stop a running simulation (the report on
+#    row 4),
+#  - without a display, or with one named that is not there, msa ends at
+#    once with status 1 and one line that says which.
 # Needs: Xvfb (xvfb), xdotool, xwd (x11-apps), xclip, python3.
 #
 # Only ASCII is typed: xdotool types other characters by binding them to a
@@ -40,7 +42,8 @@ PASTE_TEXT=$',collé éàêèôû °² 0.5\nsecond line, never typed'
 # The dialogue, one step per element: keys in the key-script notation of
 # msa-headless, or an action: @paste (Ctrl+V), @copy (Ctrl+C, then the
 # clipboard must hold the text screen), @picture (the window must show the
-# headless picture), @fullscreen (F11), @save (Ctrl+S). An action applies to
+# headless picture), @F11 or @alt+Return (full screen on or off: the window
+# must then cover the screen, or be back where it was), @save (Ctrl+S). An action applies to
 # the answer line being read, counted by the {ENTER}s sent before it. Every
 # answer starting with a comma has an empty first field, so the shown value
 # stays and later screens do not change.
@@ -50,12 +53,17 @@ STEPS=(
   "9,abc{HOME}{DEL}{END}{BS}{LEFT}Z{TAB}{ENTER}"  # read 3: rdc; editing keys
   "@paste" "{ENTER}"               # read 4: p
   "@picture" "@copy" "{ENTER}"     # read 5: r
-  "@copy" "@fullscreen" "@fullscreen" "@picture" "@save" "{ENTER}"  # read 6: lc; a Ctrl+C that typed a 'c' shows here
+  "@copy" "@F11" "@picture" "@F11" "@picture"    # read 6: lc; a Ctrl+C that typed a 'c' shows here
+  "@alt+Return" "@picture" "@alt+Return" "@picture" "@save" "{ENTER}"
   "{ENTER}{ENTER}{ENTER}{ENTER}{ENTER}"  # reads 7-11: M, Lr, rA, romegam, J
   "{ENTER}"                        # read 12: data-entry pause
   "$KEYS_TO_MENU"
   "f{ENTER}"                       # main menu: F ends the program
 )
+
+# The virtual screen: a window of 2 x 640 by 2 x 350 fits, and full screen
+# leaves black bands above and below the picture.
+SCREEN_SIZE=1280x1024
 
 MSA=${1:?usage: window_e2e.sh MSA MSA_HEADLESS}
 HEADLESS=${2:?usage: window_e2e.sh MSA MSA_HEADLESS}
@@ -114,7 +122,7 @@ expected_text() {
 }
 
 # ----------------------------------------------------------------- X server --
-Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 ${SCREEN_SIZE}x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 XVFB_PID=$!
 for _ in $(seq 100); do
   [[ -s $WORK/display ]] && break
@@ -152,9 +160,9 @@ send_keys() {
 }
 
 # Runs a check until it succeeds, since msa may still be handling the keys
-# typed before it; false after about 20 seconds.
+# typed before it (on a busy machine, for long); false after about a minute.
 eventually() {
-  local deadline=$((SECONDS + 20))
+  local deadline=$((SECONDS + 60))
   while ((SECONDS < deadline)); do
     "$@" && return 0
     kill -0 "$MSA_PID" 2>/dev/null || fail "msa ended early ($(cat "$WORK/msa.err"))"
@@ -173,7 +181,7 @@ start_msa() {
     "$MSA" "$@" >"$WORK/msa.out" 2>"$WORK/msa.err" &
   MSA_PID=$!
   # (awk, not head: an early exit would break the pipe and fail the pipeline)
-  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$MSA_PID" | awk 'NR == 1') ||
+  WINDOW=$(timeout 60 xdotool search --sync --onlyvisible --pid "$MSA_PID" | awk 'NR == 1') ||
     fail "no msa window appeared: $(cat "$WORK/msa.err")"
   xdotool windowfocus --sync "$WINDOW"
 }
@@ -205,6 +213,11 @@ picture_matches() {
     compare_picture "$WORK/window-$1.xwd" "$WORK/expected/read-$1.pgm" 2>"$WORK/picture-$1.log"
 }
 
+window_size() { xdotool getwindowgeometry "$WINDOW" | awk '/Geometry:/ { print $2 }'; }
+window_size_is() { [[ $(window_size) == "$1" ]]; }
+
+title_says() { [[ $(xdotool getwindowname "$WINDOW") == *"$1"* ]]; }
+
 clipboard_matches() {
   xclip -selection clipboard -o >"$WORK/clipboard-$1.txt" 2>/dev/null &&
     cmp -s "$WORK/clipboard-$1.txt" "$WORK/expected-$1.txt"
@@ -213,6 +226,7 @@ clipboard_matches() {
 # ---------------------------------------------------------------- dialogue --
 mkdir "$WORK/saves" "$WORK/headless-saves"
 start_msa dummy --record "$WORK/session.keys" --save-dir "$WORK/saves"
+WINDOWED_SIZE=$(window_size)
 enters=0
 for step in "${STEPS[@]}"; do
   read_number=$((enters + 1))
@@ -227,8 +241,13 @@ for step in "${STEPS[@]}"; do
       eventually clipboard_matches "$read_number" ||
         fail "the clipboard does not hold the text screen of answer line $read_number:" \
           "$(diff "$WORK/expected-$read_number.txt" "$WORK/clipboard-$read_number.txt")"
+      eventually title_says "écran copié" || fail "the title does not tell the copy: $(xdotool getwindowname "$WINDOW")"
       ;;
-    @fullscreen) xdotool key F11 ;;
+    @F11 | @alt+Return)
+      if [[ $(window_size) == "$SCREEN_SIZE" ]]; then want=$WINDOWED_SIZE; else want=$SCREEN_SIZE; fi
+      xdotool key "${step#@}"
+      eventually window_size_is "$want" || fail "after ${step#@} the window is $(window_size), not $want"
+      ;;
     @save) xdotool key ctrl+s ;;
     @picture)
       eventually picture_matches "$read_number" ||
@@ -272,24 +291,32 @@ cmp -s "$WORK/session.keys" "$WORK/replay.keys" ||
   fail "recording during a replay gives another session: $(diff "$WORK/session.keys" "$WORK/replay.keys" | head)"
 
 # ------------------------------------------------------ stop a simulation --
-# A transient of 3.25 million steps of 1 µs, stopped with Escape.
+# Transients of 32.5 million steps of 0.1 µs, each stopped by one of the stop
+# keys once the window shows it running: Escape, Pause, Ctrl+Break.
+RUN_SET_UP="s{ENTER}$(printf '{ENTER}%.0s' $(seq 11))"
 {
   printf '%.0s\n' $(seq 21)
   printf 's\n'
   printf '%.0s\n' $(seq 11)
-  printf '0.000001\n\n\n'
+  printf '0.0000001\n\n\n'
 } >"$WORK/long-run.keys"
-start_msa dummy --play "$WORK/long-run.keys" --record "$WORK/long-run-record.keys"
-sleep 1
-xdotool key Escape
-stopped() {
+# The text screen as Ctrl+C copies it (Ctrl+C is handled during a run too).
+screen_row() {
   xdotool key ctrl+c
-  xclip -selection clipboard -o 2>/dev/null | sed -n 4p | grep -q '^ arrêt demandé en te ='
+  xclip -selection clipboard -o 2>/dev/null | sed -n "$1p"
 }
-eventually stopped || fail "Escape does not stop the simulation"
+running() { [[ $(screen_row 1) == diagramme* && $(screen_row 4) != " arrêt demandé"* ]]; }
+stopped() { [[ $(screen_row 4) == " arrêt demandé en te ="* ]]; }
+start_msa dummy --play "$WORK/long-run.keys" --record "$WORK/long-run-record.keys"
+for stop_key in Escape Pause ctrl+Pause; do
+  [[ $stop_key == Escape ]] || send_keys "{ENTER}$RUN_SET_UP{ENTER}{ENTER}{ENTER}"
+  eventually running || fail "no simulation running before $stop_key"
+  xdotool key "$stop_key"
+  eventually stopped || fail "$stop_key does not stop the simulation"
+done
 send_keys "{ENTER}f{ENTER}"
-expect_exit_zero "after a stopped simulation"
-grep -q '{BREAK}' "$WORK/long-run-record.keys" || fail "the stop is not in the record"
+expect_exit_zero "after stopped simulations"
+[[ $(grep -o '{BREAK}' "$WORK/long-run-record.keys" | wc -l) -eq 3 ]] || fail "the stops are not in the record"
 
 # ------------------------------------------------------------ no display --
 status=0
@@ -297,6 +324,19 @@ status=0
   status=$?
 [[ $status -eq 1 ]] || fail "without a display msa ended with status $status: $(cat "$WORK/nodisplay.err")"
 grep -q "no display found" "$WORK/nodisplay.err" || fail "without a display: $(cat "$WORK/nodisplay.err")"
+# A display named but not there: the one line says which, and nothing else
+# comes before it.
+no_display() {
+  local status=0
+  (unset DISPLAY WAYLAND_DISPLAY XDG_RUNTIME_DIR SDL_VIDEODRIVER; export "$@"
+   timeout 20 "$MSA" >"$WORK/nodisplay.out" 2>"$WORK/nodisplay.err") || status=$?
+  [[ $status -eq 1 && $(wc -l <"$WORK/nodisplay.err") -eq 1 ]] ||
+    fail "with $* msa ended with status $status: $(cat "$WORK/nodisplay.err")"
+}
+no_display DISPLAY=:987
+grep -q "^msa: the X display :987 does not answer" "$WORK/nodisplay.err" || fail "$(cat "$WORK/nodisplay.err")"
+no_display WAYLAND_DISPLAY=wayland-9
+grep -q "^msa: the Wayland display wayland-9 cannot be found" "$WORK/nodisplay.err" || fail "$(cat "$WORK/nodisplay.err")"
 
 # A termination request (as the window's close button sends) while a key is
 # awaited ends the program normally too; here without any audio output, after

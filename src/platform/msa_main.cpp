@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
       return 2;
     }
     return status;
-  } catch (const SdlHost::NoDisplay&) {
-    std::fputs("msa: no display found (is DISPLAY set?); msa-headless runs key scripts without one\n", stderr);
+  } catch (const SdlHost::NoDisplay& none) {
+    std::fprintf(stderr, "msa: %s; msa-headless runs key scripts without one\n", none.reason.c_str());
     return 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "msa: %s\n", error.what());

@@ -1,6 +1,10 @@
 #include "platform/sdl_host.hpp"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(MSA_HAVE_X11)
+#include <X11/Xatom.h>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -94,6 +98,32 @@ std::optional<Key::Kind> specialKey(SDL_Keycode key) {
 
 bool isEnter(SDL_Keycode key) { return key == SDLK_RETURN || key == SDLK_KP_ENTER; }
 
+bool isSet(const char* variable) {
+  const char* value = SDL_getenv(variable);
+  return value != nullptr && *value != '\0';
+}
+
+// A compositor named by a bare name is looked for in XDG_RUNTIME_DIR; without
+// it, trying only prints the library's complaint before ours.
+bool waylandReachable() {
+  const char* name = SDL_getenv("WAYLAND_DISPLAY");
+  return isSet("WAYLAND_DISPLAY") && (name[0] == '/' || isSet("XDG_RUNTIME_DIR"));
+}
+
+// Why no display could be used, in the terms of the environment.
+std::string noDisplayReason() {
+  const bool x11 = isSet("DISPLAY");
+  const bool wayland = isSet("WAYLAND_DISPLAY");
+  if (!x11 && !wayland) return "no display found (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+  std::string reason;
+  if (x11) reason = std::string("the X display ") + SDL_getenv("DISPLAY") + " does not answer";
+  if (wayland) {
+    reason += std::string(x11 ? "; " : "") + "the Wayland display " + SDL_getenv("WAYLAND_DISPLAY") +
+              (waylandReachable() ? " does not answer" : " cannot be found (XDG_RUNTIME_DIR is not set)");
+  }
+  return reason;
+}
+
 // Every video driver but those that draw nowhere (offscreen, dummy): with no
 // display, the toolkit would fall back to them and the program would wait
 // for keys no one can type. Wayland is left out when no compositor is
@@ -103,10 +133,57 @@ std::string displayDrivers() {
   for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
     const std::string name = SDL_GetVideoDriver(i);
     if (name == "offscreen" || name == "dummy") continue;
-    if (name == "wayland" && SDL_getenv("WAYLAND_DISPLAY") == nullptr) continue;
+    if (name == "wayland" && !waylandReachable()) continue;
     list += (list.empty() ? "" : ",") + name;
   }
   return list;
+}
+
+// Whether a window manager will grant a full-screen request: on X11 only one
+// that says it supports it (EWMH) does. Without one, the toolkit would take
+// the display's size for the window's while the window stays as it is, and
+// lay the picture out for a drawable that is not shown.
+bool fullScreenGranted(SDL_Window* window) {
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(MSA_HAVE_X11)
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) return true;
+  Display* display = info.info.x11.display;
+  const Window root = DefaultRootWindow(display);
+  // The window the manager names, naming itself: the manager is running.
+  const auto windowProperty = [&](Window of, const char* name) -> Window {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    Window value = None;
+    if (XGetWindowProperty(display, of, XInternAtom(display, name, False), 0, 1, False, XA_WINDOW, &type,
+                           &format, &count, &after, &data) == Success &&
+        type == XA_WINDOW && format == 32 && count == 1)
+      value = static_cast<Window>(*reinterpret_cast<unsigned long*>(data));
+    if (data != nullptr) XFree(data);
+    return value;
+  };
+  const Window check = windowProperty(root, "_NET_SUPPORTING_WM_CHECK");
+  if (check == None || windowProperty(check, "_NET_SUPPORTING_WM_CHECK") != check) return false;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  bool supported = false;
+  if (XGetWindowProperty(display, root, XInternAtom(display, "_NET_SUPPORTED", False), 0, 4096, False, XA_ATOM,
+                         &type, &format, &count, &after, &data) == Success &&
+      type == XA_ATOM && format == 32) {
+    const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
+    const auto* atoms = reinterpret_cast<const unsigned long*>(data);
+    supported = std::find(atoms, atoms + count, fullScreen) != atoms + count;
+  }
+  if (data != nullptr) XFree(data);
+  return supported;
+#else
+  (void)window;
+  return true;
+#endif
 }
 
 // Sets a flag for as long as it lives.
@@ -135,7 +212,7 @@ SdlHost::Toolkit::Toolkit() {
   if (SDL_Init(SDL_INIT_VIDEO) == 0) return;
   if (named) fail("cannot start the video system");
   SDL_Quit();
-  throw NoDisplay{};
+  throw NoDisplay{noDisplayReason()};
 }
 
 SdlHost::Toolkit::~Toolkit() { SDL_Quit(); }
@@ -331,7 +408,10 @@ void SdlHost::keyDown(const SDL_KeyboardEvent& key, const Screen& screen) {
     return;
   }
   if (shortcutHeld_ && (code == SDLK_c || code == SDLK_INSERT)) {
-    SDL_SetClipboardText(screen.text().c_str());
+    if (key.repeat == 0) {
+      showInTitle(SDL_SetClipboardText(screen.text().c_str()) == 0 ? "écran copié dans le presse-papiers"
+                                                                   : "copie impossible");
+    }
     return;
   }
   if ((shortcutHeld_ && code == SDLK_v) || (shift && !ctrl && !alt && code == SDLK_INSERT)) {
@@ -360,20 +440,28 @@ void SdlHost::paste() {
 
 void SdlHost::toggleFullScreen() {
   SDL_Window* window = window_.get();
-  const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  const bool full = coveringDisplay_ || (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
   if (!full) {
     SDL_GetWindowPosition(window, &windowed_.x, &windowed_.y);
     SDL_GetWindowSize(window, &windowed_.width, &windowed_.height);
   }
-  SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-  // Without a window manager, the toolkit is not told the size the window
-  // gets back and would go on drawing for the full screen's: setting the
-  // size it had makes the toolkit's idea, the drawable and the view agree.
+  presentNeeded_ = true;
+  SDL_Rect display{};
+  if (!full && !fullScreenGranted(window) &&
+      SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &display) == 0) {
+    // Nobody to grant it: the window itself covers the display, which the
+    // server does at once, so that the toolkit's size is the window's.
+    SDL_SetWindowPosition(window, display.x, display.y);
+    SDL_SetWindowSize(window, display.w, display.h);
+    coveringDisplay_ = true;
+    return;
+  }
+  if (!coveringDisplay_) SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  coveringDisplay_ = false;
   if (full && windowed_.width > 0 && windowed_.height > 0) {
     SDL_SetWindowSize(window, windowed_.width, windowed_.height);
     SDL_SetWindowPosition(window, windowed_.x, windowed_.y);
   }
-  presentNeeded_ = true;
 }
 
 }  // namespace msa

@@ -35,7 +35,9 @@ struct WindowSession {
 // there is no display to make it on.
 class SdlHost : public Host {
  public:
-  struct NoDisplay {};
+  struct NoDisplay {
+    std::string reason;  // which display was tried, or that none is named
+  };
 
   explicit SdlHost(WindowSession session = {});
   ~SdlHost() override;
@@ -87,8 +89,11 @@ class SdlHost : public Host {
   // Escape, Pause and Ctrl+Break then ask for the run to stop.
   bool computing_ = false;
   bool interruptAsked_ = false;
-  std::uint64_t titleUntil_ = 0;
-  PixelRect windowed_;  // where the window was before going full screen  // ms; 0 while the title is the plain one
+  std::uint64_t titleUntil_ = 0;  // ms; 0 while the title is the plain one
+  PixelRect windowed_;  // where the window was before going full screen
+  // Full screen made by covering the display with the window, where no
+  // window manager would grant the toolkit's request.
+  bool coveringDisplay_ = false;
   AspectMode aspect_ = AspectMode::SquarePixels;
   std::uint64_t lastPresent_ = 0;  // ms
   std::uint64_t presentCost_ = 0;  // ms the last present took

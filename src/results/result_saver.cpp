@@ -30,7 +30,18 @@ struct Part {
   std::string temporary;
 };
 
-std::string reason(int error, const std::string& folder) {
+// The folder as the user can find it: by its full path, "." included.
+std::string fullPath(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::path path = std::filesystem::absolute(folder, error);
+  if (error) return folder;
+  path = path.lexically_normal();
+  if (!path.has_filename() && path != path.root_path()) path = path.parent_path();
+  return path.string();
+}
+
+std::string reason(int error, const std::string& where) {
+  const std::string folder = fullPath(where);
   switch (error) {
 #ifdef EDQUOT
     case EDQUOT:
