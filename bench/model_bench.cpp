@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "model/model_notices.hpp"
+#include "support/silent_notices.hpp"
 #include "results/simulation_log.hpp"
 #include "support/start_up_state.hpp"
 #include "model/transient_integration.hpp"

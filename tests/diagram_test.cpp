@@ -7,7 +7,7 @@
 #include "data/machine_data.hpp"
 #include "diagram/tick_loop.hpp"
 #include "diagram/transient_diagram.hpp"
-#include "diagram/plot_step.hpp"
+#include "support/plot_step.hpp"
 #include "diagram/world_window.hpp"
 #include "dialogue/dialogue.hpp"
 

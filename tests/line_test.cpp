@@ -113,7 +113,7 @@ TEST(LineFarEnds, CutTheEdgeWhereTheSameLineWithNearEndsDoes) {
 PixelSet drawnInUnits(float xa, float ya, float xb, float yb,
                       WorldWindow window = setWorldWindow(0, 0, 640, 350)) {
   auto screen = std::make_unique<Screen>();
-  drawLine(*screen, window, xa, ya, xb, yb);
+  drawLine(screen->picture(), window, xa, ya, xb, yb, Colour::White);
   return lit(screen->picture());
 }
 

@@ -11,6 +11,7 @@
 #include "model/steady_state.hpp"
 #include "support/start_up_state.hpp"
 #include "studies/stop_report.hpp"
+#include "support/silent_notices.hpp"
 
 using namespace msa;
 

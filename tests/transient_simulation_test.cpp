@@ -10,6 +10,7 @@
 #include "model/model_stop.hpp"
 #include "model/transient_integration.hpp"
 #include "support/start_up_state.hpp"
+#include "support/silent_notices.hpp"
 
 using namespace msa;
 

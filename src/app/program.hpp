@@ -2,7 +2,7 @@
 
 #include "dialogue/host.hpp"
 #include "dialogue/screen.hpp"
-#include "studies/simulation_observer.hpp"
+#include "model/simulation_observer.hpp"
 
 namespace msa {
 

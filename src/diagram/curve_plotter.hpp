@@ -4,16 +4,27 @@
 #include <cstdint>
 #include <optional>
 
-#include "diagram/plot_step.hpp"
 #include "diagram/world_window.hpp"
 #include "dialogue/dialogue.hpp"
 
 namespace msa {
 
-// Draws the four curves step after step. A step starts where the one before
+// The values of the four curves at one instant.
+struct CurveValues {
+  float te;      // s
+  float omegam;  // rad/s
+  float mu;      // rad
+  float xhi;     // rad
+  float Idc;     // A
+};
+
+// Draws the four curves step after step: one segment of each curve from the
+// start to the end of a time step, speed in colour 12, mu in 13, xhi in 14,
+// current in 15 (the colour left afterwards); a curve whose value at either
+// end is not finite gets no segment. A step starts where the one before
 // ended, so the pixel of its start is the one already worked out for that
 // end: each point of a run is mapped once. The same values give the same
-// pixel, so the picture is the one plotStep draws step by step.
+// pixel, so the picture does not depend on the steps drawn before.
 class CurvePlotter {
  public:
   explicit CurvePlotter(const WorldWindow& window) : window_(window) {}

@@ -4,11 +4,11 @@
 
 namespace msa {
 
-void drawLine(Screen& screen, const WorldWindow& window, float xa, float ya, float xb, float yb) {
+void drawLine(Picture& picture, const WorldWindow& window, float xa, float ya, float xb, float yb, Colour colour) {
   const std::optional<PixelPoint> a = mapToPixel(window, xa, ya);
   const std::optional<PixelPoint> b = mapToPixel(window, xb, yb);
   if (!a || !b) return;
-  drawLine(screen.picture(), *a, *b, screen.colour());
+  drawLine(picture, *a, *b, colour);
 }
 
 }  // namespace msa

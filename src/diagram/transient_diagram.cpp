@@ -31,7 +31,17 @@ void printLegend(Dialogue& d) {
   d.printText(" courant ");
 }
 
-void drawFrameAndAxes(Screen& s, const WorldWindow& w, const MachineData& m) {
+// What the frame, the axes and the ticks are drawn with.
+struct Pen {
+  Picture& picture;
+  Colour colour;
+};
+
+void drawLine(const Pen& pen, const WorldWindow& w, float xa, float ya, float xb, float yb) {
+  msa::drawLine(pen.picture, w, xa, ya, xb, yb, pen.colour);
+}
+
+void drawFrameAndAxes(const Pen& s, const WorldWindow& w, const MachineData& m) {
   drawLine(s, w, m.temin, m.ymin, m.temin, m.ymax);
   drawLine(s, w, m.temin, m.ymax, m.temax, m.ymax);
   drawLine(s, w, m.temax, m.ymax, m.temax, m.ymin);
@@ -74,7 +84,7 @@ class KeepWindowAlive {
 };
 
 // Ticks on the bottom and top edges, a third of a vertical graduation long.
-void drawTimeTicks(Screen& s, const WorldWindow& w, const MachineData& m, KeepWindowAlive& alive) {
+void drawTimeTicks(const Pen& s, const WorldWindow& w, const MachineData& m, KeepWindowAlive& alive) {
   SamePixelFilter filter;
   const auto tick = [&](float t) {
     alive.tick();
@@ -87,7 +97,7 @@ void drawTimeTicks(Screen& s, const WorldWindow& w, const MachineData& m, KeepWi
 }
 
 // Ticks on the left and right edges, a third of a time graduation long.
-void drawLevelTicks(Screen& s, const WorldWindow& w, const MachineData& m, KeepWindowAlive& alive) {
+void drawLevelTicks(const Pen& s, const WorldWindow& w, const MachineData& m, KeepWindowAlive& alive) {
   SamePixelFilter filter;
   const auto tick = [&](float y) {
     alive.tick();
@@ -106,7 +116,7 @@ WorldWindow drawDiagram(Dialogue& d, const MachineData& m) {
   const WorldWindow window = setWorldWindow(m.temin, m.ymin, m.temax, m.ymax);
   printHeader(d, m);
   printLegend(d);
-  Screen& s = d.screen();
+  const Pen s{d.screen().picture(), Colour::White};
   drawFrameAndAxes(s, window, m);
   KeepWindowAlive alive(d);
   drawTimeTicks(s, window, m, alive);

@@ -10,11 +10,4 @@ class ModelNotices {
   virtual void indeterminateArgument() = 0;
 };
 
-// For computations nobody watches (benchmarks, tests).
-class SilentNotices : public ModelNotices {
- public:
-  void indeterminateArgument() override { ++count; }
-  int count = 0;
-};
-
 }  // namespace msa

@@ -2,7 +2,8 @@
 
 #include <charconv>
 
-#include "studies/study_io.hpp"
+#include "data/machine_data.hpp"
+#include "model/degrees.hpp"
 
 namespace msa {
 

@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "studies/simulation_observer.hpp"
+#include "model/simulation_observer.hpp"
 
 namespace msa {
 

@@ -5,7 +5,7 @@
 #include "data/machine_data.hpp"
 #include "dialogue/host.hpp"
 #include "model/model_stop.hpp"
-#include "studies/simulation_observer.hpp"
+#include "model/simulation_observer.hpp"
 
 namespace msa {
 

@@ -4,8 +4,6 @@ namespace msa {
 
 using LD = long double;
 
-float degrees(float angle) { return float((LD(angle) / pi) * 180.0f); }
-
 void promptDegrees(Dialogue& d, std::string_view name, float& angle, std::string_view unit) {
   angle = float((LD(angle) / pi) * 180.0f);
   d.parameterPrompt(name, angle, unit);

@@ -4,12 +4,10 @@
 
 #include "data/machine_data.hpp"
 #include "dialogue/dialogue.hpp"
+#include "model/degrees.hpp"
 #include "model/model_notices.hpp"
 
 namespace msa {
-
-// An angle in degrees, as the studies print it: (angle / pi) x 180, rounded to single.
-float degrees(float angle);
 
 // Parameter prompts for quantities held in radians or rad/s and shown in
 // degrees or r/min: converted in place before the prompt and back after it,

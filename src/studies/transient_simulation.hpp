@@ -2,7 +2,7 @@
 
 #include "data/machine_data.hpp"
 #include "dialogue/dialogue.hpp"
-#include "studies/simulation_observer.hpp"
+#include "model/simulation_observer.hpp"
 
 namespace msa {
 
