@@ -218,6 +218,8 @@ window_size_is() { [[ $(window_size) == "$1" ]]; }
 
 title_says() { [[ $(xdotool getwindowname "$WINDOW") == *"$1"* ]]; }
 
+clipboard_holds() { [[ $(xclip -selection clipboard -o 2>/dev/null) == "$1" ]]; }
+
 clipboard_matches() {
   xclip -selection clipboard -o >"$WORK/clipboard-$1.txt" 2>/dev/null &&
     cmp -s "$WORK/clipboard-$1.txt" "$WORK/expected-$1.txt"
@@ -233,6 +235,8 @@ for step in "${STEPS[@]}"; do
   case $step in
     @paste)
       printf '%s' "$PASTE_TEXT" | xclip -selection clipboard -i 2>/dev/null
+      # (xclip serves the clipboard from a process of its own: wait for it)
+      eventually clipboard_holds "$PASTE_TEXT" || fail "xclip does not serve the clipboard"
       xdotool key ctrl+v
       ;;
     @copy)
