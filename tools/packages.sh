@@ -16,7 +16,7 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-BUILD_PACKAGES=(cmake g++ make libsdl2-dev libpng-dev)
+BUILD_PACKAGES=(cmake g++ make libsdl2-dev libx11-dev libpng-dev)
 # The Windows build: MinGW-w64 (win32 threads for the C libraries, posix
 # threads for the program's own C++), and dpkg-dev for apt-get source.
 WINDOWS_DEPS_PACKAGES=(cmake make gcc-mingw-w64-x86-64-win32 g++-mingw-w64-x86-64-win32 \
