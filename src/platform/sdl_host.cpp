@@ -458,6 +458,8 @@ void SdlHost::toggleFullScreen() {
   }
   if (!coveringDisplay_) SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
   coveringDisplay_ = false;
+  // Back where it was and as large as it was: a manager may not say so, and
+  // the toolkit would go on drawing for the full screen's size.
   if (full && windowed_.width > 0 && windowed_.height > 0) {
     SDL_SetWindowSize(window, windowed_.width, windowed_.height);
     SDL_SetWindowPosition(window, windowed_.x, windowed_.y);
