@@ -46,6 +46,7 @@ class SdlHost : public Host {
   void beep() override { beeper_.beep(); }
   void pictureChanged(const Screen& screen) override;
   bool interruptRequested() override;
+  void runNotice(const std::string& text) override;
   bool recordFailed() const { return session_.recorder.failed(); }
 
  private:
@@ -66,6 +67,8 @@ class SdlHost : public Host {
   void save(const Screen& screen);
   void showInTitle(const std::string& message);
   void settleTitle();
+  // The title when no save message is showing: the run's notice, if any.
+  std::string restingTitle() const;
   // How long the wait for an event may last before something is due; -1 for ever.
   int wakeAfterMs() const;
 
@@ -88,6 +91,7 @@ class SdlHost : public Host {
   bool computing_ = false;
   bool interruptAsked_ = false;
   std::uint64_t titleUntil_ = 0;
+  std::string runNotice_;  // shown in the title while a run with a notice lasts
   PixelRect windowed_;  // where the window was before going full screen  // ms; 0 while the title is the plain one
   AspectMode aspect_ = AspectMode::SquarePixels;
   std::uint64_t lastPresent_ = 0;  // ms
