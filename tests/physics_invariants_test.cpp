@@ -3,11 +3,16 @@
 // where a golden screen would merely be recorded again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "model/model_stop.hpp"
+#include "model/step_resolution.hpp"
 #include "model/transient_integration.hpp"
 #include "studies/supply_voltage_study.hpp"
+#include "support/headless_run.hpp"
 #include "support/start_up_state.hpp"
 
 namespace msa {
@@ -150,6 +155,50 @@ TEST(PhysicsInvariants, HalvingAnAdvisedStepKeepsTheEndSpeed) {
     // The extended-precision reference: 1585.9987 r/min.
     EXPECT_NEAR(double(fine), 1585.9987, 0.05) << "step " << step / 2 << " s";
   }
+}
+
+// The notice's bound for the default run is 200 float spacings of te at
+// 3.2 s (4.8e-5 s): the report's trustworthy steps pass, smaller ones do not.
+// A longer run has a coarser te, so a larger bound.
+TEST(PhysicsInvariants, StepNoticeBoundFollowsTheFloatSpacings) {
+  MachineData m = simulationStart();
+  EXPECT_FLOAT_EQ(smallestTrustworthyStep(m), 200 * (std::nextafter(3.2f, 4.0f) - 3.2f));
+  for (const float step : {0.001f, 0.0005f, 0.0001f, 0.00005f}) {
+    m.teinc = step;
+    EXPECT_FALSE(stepBelowTrustworthyRange(m)) << step;
+  }
+  for (const float step : {0.00003f, 0.000001f, 0.0f, -0.0005f}) {
+    m.teinc = step;
+    EXPECT_TRUE(stepBelowTrustworthyRange(m)) << step;
+  }
+  m.temax = 12.0f;
+  m.teinc = 0.0001f;
+  EXPECT_TRUE(stepBelowTrustworthyRange(m));
+}
+
+// msa-headless tells a step below the range on standard error, once, and
+// nothing for the default step; the transcript is the golden corpus's business.
+TEST(PhysicsInvariants, HeadlessTellsATooSmallStepOnStandardError) {
+  const auto errors = [](const std::string& teinc) {
+    std::string answers[16];
+    answers[10] = "0.002";  // temax: a short run
+    answers[11] = teinc;
+    std::string keys = kToFirstMenu + "s\n";
+    for (const std::string& a : answers) keys += a + "\n";
+    const std::string path = std::filesystem::temp_directory_path() / ("msa-notice-" + std::to_string(::getpid()));
+    std::ofstream(path, std::ios::binary) << keys << "f\n";
+    FILE* pipe = popen((std::string(MSA_HEADLESS) + " < " + path + " 2>&1 >/dev/null").c_str(), "r");
+    std::string text;
+    char buffer[512];
+    while (pipe != nullptr && std::fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
+    if (pipe != nullptr) pclose(pipe);
+    std::filesystem::remove(path);
+    return text;
+  };
+  const std::string tiny = errors("1e-6");
+  EXPECT_EQ(tiny.rfind("msa-headless: pas de 1e-06 s trop petit", 0), 0u) << tiny;
+  EXPECT_EQ(std::count(tiny.begin(), tiny.end(), '\n'), 1);
+  EXPECT_EQ(errors(""), "");
 }
 
 }  // namespace

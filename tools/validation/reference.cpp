@@ -309,14 +309,16 @@ void evaluate(Machine<S>& m) {
 
 template <typename S>
 void printRow(const Machine<S>& m, const Energies& e, L kin0, L mag0) {
-  std::printf("%.9Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg\n", L(m.te),
-              (L(m.omegam) * 30) / L(m.pi), L(m.Idc), (L(m.mu) / m.pi) * 180, (L(m.xhi) / m.pi) * 180, L(m.udc),
+  // The speed also as msa's data file writes it, rounded to float.
+  std::printf("%.9Lg,%.12Lg,%.9g,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg\n", L(m.te),
+              (L(m.omegam) * 30) / L(m.pi), double(float((L(m.omegam) / L(m.pi)) * 30.0f)), L(m.Idc),
+              (L(m.mu) / m.pi) * 180, (L(m.xhi) / m.pi) * 180, L(m.udc),
               L(m.Cem), e.supply, kinetic(m) - kin0, e.resistive, e.friction, e.shaft, magnetic(m) - mag0);
 }
 
 template <typename S>
 int run(Machine<S> m, L from) {
-  std::puts("te_s,speed_rpm,idc_a,mu_deg,xhi_deg,udc_v,cem_nm,e_supply_j,d_kinetic_j,e_resistive_j,e_friction_j,"
+  std::puts("te_s,speed_rpm,speed_as_csv_rpm,idc_a,mu_deg,xhi_deg,udc_v,cem_nm,e_supply_j,d_kinetic_j,e_resistive_j,e_friction_j,"
             "e_shaft_j,d_magnetic_j");
   Energies e;
   const L kin0 = kinetic(m), mag0 = magnetic(m);
