@@ -4,8 +4,8 @@ CSV files and the independent reference integration (reference.cpp).
 
     bash tools/validation/report.sh [--quick]   (builds msa-headless, installs numpy and matplotlib)
 
-Run by hand (about 3 minutes on the 2-core development machine, most of it
-the reference at 1e-5 s and msa at 1e-6 s); writes docs/validation-steps.png
+Run by hand (6 to 7 minutes on the shared 2-core development machine, most
+of it the reference at 1e-5 s and msa at 1e-6 s); writes docs/validation-steps.png
 and prints the numbers of the report's tables. --quick leaves out the
 smallest steps.
 """
@@ -109,7 +109,7 @@ def step_study(msa, ref, work, quick):
     print("| step (s) | speed (r/min) | Idc (A) |")
     for h in ref_steps:
         print(f"| {h} | {rs[h]:.5f} | {ri[h]:.6f} |")
-    print(f"| Richardson ({a}, {b}) | {ref_rpm:.5f} | {ref_idc:.6f} |")
+    print(f"| extrapolated to 0 from {a} and {b} (first order) | {ref_rpm:.5f} | {ref_idc:.6f} |")
 
     print("\n## msa (state in float) against the reference, at te = 3.2 s")
     print("| step (s) | speed (r/min) | error (r/min) | Idc (A) | error (%) | stands still from te (s) | notice |")
