@@ -272,17 +272,21 @@ struct Energies {
   L resistive = 0;  // (z r + rdc + Radd) Idc^2 + rA (iD^2 + iQ^2)
   L friction = 0;   // Cfrot * omegam
   L shaft = 0;      // Cmec * omegam
+  // Left out of the balance: the angle-rate voltages (umu + unu) Idc and
+  // the drau part of the rotation voltage.
+  L angle = 0, drau = 0;
 };
 
 struct Powers {
-  L supply, resistive, friction, shaft;
+  L supply, resistive, friction, shaft, angle, drau;
 };
 
 template <typename S>
 Powers powers(const Machine<S>& m) {
   const L i = m.Idc;
   return {L(m.udc) * i, ((L(m.z) * m.r + m.rdc) + m.Radd) * i * i + L(m.rA) * (L(m.iD) * m.iD + L(m.iQ) * m.iQ),
-          L(m.Cfrot) * m.omegam, L(m.Cmec) * m.omegam};
+          L(m.Cfrot) * m.omegam, L(m.Cmec) * m.omegam, (L(m.umu) + m.unu) * i,
+          -L(m.drau) * ((L(m.M) * m.x) * m.iQ + ((L(m.iD) * m.M) + m.mfif) * m.y) * i};
 }
 
 // Kinetic energy and the magnetic energy of the armature and damper circuits
@@ -310,16 +314,16 @@ void evaluate(Machine<S>& m) {
 template <typename S>
 void printRow(const Machine<S>& m, const Energies& e, L kin0, L mag0) {
   // The speed also as msa's data file writes it, rounded to float.
-  std::printf("%.9Lg,%.12Lg,%.9g,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg\n", L(m.te),
+  std::printf("%.9Lg,%.12Lg,%.9g,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg,%.12Lg\n", L(m.te),
               (L(m.omegam) * 30) / L(m.pi), double(float((L(m.omegam) / L(m.pi)) * 30.0f)), L(m.Idc),
               (L(m.mu) / m.pi) * 180, (L(m.xhi) / m.pi) * 180, L(m.udc),
-              L(m.Cem), e.supply, kinetic(m) - kin0, e.resistive, e.friction, e.shaft, magnetic(m) - mag0);
+              L(m.Cem), e.supply, kinetic(m) - kin0, e.resistive, e.friction, e.shaft, magnetic(m) - mag0, e.angle, e.drau);
 }
 
 template <typename S>
 int run(Machine<S> m, L from) {
   std::puts("te_s,speed_rpm,speed_as_csv_rpm,idc_a,mu_deg,xhi_deg,udc_v,cem_nm,e_supply_j,d_kinetic_j,e_resistive_j,e_friction_j,"
-            "e_shaft_j,d_magnetic_j");
+            "e_shaft_j,d_magnetic_j,e_angle_rates_j,e_drau_j");
   Energies e;
   const L kin0 = kinetic(m), mag0 = magnetic(m);
   m.te = m.temin;
@@ -357,6 +361,8 @@ int run(Machine<S> m, L from) {
     e.resistive += h * (p0.resistive + p1.resistive) / 2;
     e.friction += h * (p0.friction + p1.friction) / 2;
     e.shaft += h * (p0.shaft + p1.shaft) / 2;
+    e.angle += h * (p0.angle + p1.angle) / 2;
+    e.drau += h * (p0.drau + p1.drau) / 2;
     if (L(m.te) >= from && m.te < m.temax) printRow(m, e, kin0, mag0);
     if (m.te >= m.temax) break;
     if (!(m.te > s.te)) throw Stop("time stalled");

@@ -151,7 +151,11 @@ def energy(ref):
     print("\n## Energy balance of the default run (J)")
     for k in ["e_supply_j", "d_kinetic_j", "e_shaft_j", "e_resistive_j", "e_friction_j", "d_magnetic_j"]:
         print(f"| {k} | {e[k]:.3f} |")
-    print(f"| residual | {e['e_supply_j'] - out:+.3f} ({100 * (e['e_supply_j'] - out) / e['e_supply_j']:+.4f} %) |")
+    residual = e['e_supply_j'] - out
+    print(f"| residual | {residual:+.3f} ({100 * residual / e['e_supply_j']:+.4f} %) |")
+    print(f"| left out: angle-rate voltages (umu + unu) Idc | {e['e_angle_rates_j']:+.3f} |")
+    print(f"| left out: drau part of urot | {e['e_drau_j']:+.3f} |")
+    print(f"| rest of the residual | {residual - e['e_angle_rates_j'] - e['e_drau_j']:+.3f} |")
     for h in ["1e-4", "2e-5"]:
         r = reference(ref, "extended", h)
         e = {k: float(v[-1]) for k, v in r.items()}
@@ -164,12 +168,19 @@ def consistency(msa, work):
     path = os.path.join(work, "settle.csv")
     keys = s_keys(temax="12")[:-2] + "u\n" + "\n" * 14 + "f\n"
     out, _ = headless(msa, keys, path)
-    te, rpm, idc, _ = read_csv(path)
+    te, rpm, idc, still = read_csv(path)
     text = "\n".join("\n".join(s) for s in screens(out))
     udcini = number_after(text, "Tension d'alimentation nécessaire udcini =")
     last = screens(out)[-1]
     status = "\n".join(last)
-    print(f"transient at te = {te[-1]:.3f} s: speed {rpm[-1]:.4f} r/min, Idc {idc[-1]:.5f} A, udc 153.5 V")
+    print(f"transient at te = {te[-1]:.3f} s: speed {rpm[-1]:.4f} r/min, Idc {idc[-1]:.5f} A, udc 153.5 V;"
+          f" its state stands still from te = {still:.3f} s")
+    with open(path) as f:
+        last_row = f.readlines()[-1].split(",")
+    print(f"its last row: mu {last_row[4]} deg, xhi {last_row[5]} deg, beta {last_row[6]} deg")
+    before = te <= 0
+    print(f"before the supply step (te <= 0): speed within {np.max(np.abs(rpm[before] - 1146)):.2g} r/min of 1146,"
+          f" Idc within {np.max(np.abs(idc[before] - 5)):.2g} A of 5")
     print(f"U study at that speed, torque and flux: udcini {udcini} V; status lines:\n{status[-700:]}")
     os.remove(path)
     print("\n## Chapter 1 against chapter 2 (E study with the defaults, a pause after each iteration)")
