@@ -26,6 +26,10 @@ class HeadlessHost : public Host {
   Key nextKey(const Screen& screen) override;
   void beep() override {}
   bool interruptRequested() override { return keys_.takeBreak(); }
+  // One line on standard error, so that the transcript stays as it is.
+  void runNotice(const std::string& text) override {
+    if (!text.empty()) std::fprintf(stderr, "msa-headless: %s\n", text.c_str());
+  }
 
  private:
   ScriptedKeys keys_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 
 #include "dialogue/keys.hpp"
 
@@ -24,6 +25,10 @@ class Host {
   // Asked after every simulation step: true, once, when the user has asked
   // for the running simulation to stop.
   virtual bool interruptRequested() { return false; }
+  // A notice that holds for the simulation about to run, told outside the
+  // text grid so that no screen changes (a window's title bar, the headless
+  // driver's standard error); called again with "" when the run is over.
+  virtual void runNotice(const std::string&) {}
 };
 
 // Unwinds the whole program to its entry point with the given exit status

@@ -339,8 +339,17 @@ void SdlHost::showInTitle(const std::string& message) {
 
 void SdlHost::settleTitle() {
   if (titleUntil_ == 0 || SDL_GetTicks64() < titleUntil_) return;
-  SDL_SetWindowTitle(window_.get(), kTitle);
+  SDL_SetWindowTitle(window_.get(), restingTitle().c_str());
   titleUntil_ = 0;
+}
+
+std::string SdlHost::restingTitle() const { return runNotice_.empty() ? kTitle : "msa - " + runNotice_; }
+
+// The notice stays in the title for the whole run and its diagram; a save's
+// message shows over it for a while, then gives way to it again.
+void SdlHost::runNotice(const std::string& text) {
+  runNotice_ = text;
+  if (titleUntil_ == 0) SDL_SetWindowTitle(window_.get(), restingTitle().c_str());
 }
 
 void SdlHost::pictureChanged(const Screen& screen) {

@@ -48,6 +48,7 @@ class SdlHost : public Host {
   void beep() override { beeper_.beep(); }
   void pictureChanged(const Screen& screen) override;
   bool interruptRequested() override;
+  void runNotice(const std::string& text) override;
   bool recordFailed() const { return session_.recorder.failed(); }
 
  private:
@@ -68,6 +69,8 @@ class SdlHost : public Host {
   void save(const Screen& screen);
   void showInTitle(const std::string& message);
   void settleTitle();
+  // The title when no save message is showing: the run's notice, if any.
+  std::string restingTitle() const;
   // How long the wait for an event may last before something is due; -1 for ever.
   int wakeAfterMs() const;
 
@@ -90,6 +93,7 @@ class SdlHost : public Host {
   bool computing_ = false;
   bool interruptAsked_ = false;
   std::uint64_t titleUntil_ = 0;  // ms; 0 while the title is the plain one
+  std::string runNotice_;  // shown in the title while a run with a notice lasts
   PixelRect windowed_;  // where the window was before going full screen
   // Full screen made by covering the display with the window, where no
   // window manager would grant the toolkit's request.

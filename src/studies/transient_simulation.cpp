@@ -2,7 +2,11 @@
 
 #include "diagram/curve_plotter.hpp"
 #include "diagram/transient_diagram.hpp"
+#include <cstdio>
+#include <string>
+
 #include "model/dynamics.hpp"
+#include "model/step_resolution.hpp"
 #include "studies/study_io.hpp"
 #include "model/transient_integration.hpp"
 #include "studies/run_observers.hpp"
@@ -76,6 +80,29 @@ class DiagramPlotter : public StepObserver {
   CurvePlotter curves_;
 };
 
+// Tells the host, for the length of the run, that its time step is below the
+// range whose results the float state keeps (the screens stay as they are).
+class StepNotice {
+ public:
+  StepNotice(Host& host, const MachineData& m) : host_(host), shown_(stepBelowTrustworthyRange(m)) {
+    if (!shown_) return;
+    char text[160];
+    std::snprintf(text, sizeof text, "pas de %.3g s trop petit pour les nombres en simple précision : "
+                  "résultats moins précis, prendre au moins %.2g s", double(m.teinc),
+                  double(smallestTrustworthyStep(m)));
+    host_.runNotice(text);
+  }
+  ~StepNotice() {
+    if (shown_) host_.runNotice({});
+  }
+  StepNotice(const StepNotice&) = delete;
+  StepNotice& operator=(const StepNotice&) = delete;
+
+ private:
+  Host& host_;
+  bool shown_;
+};
+
 }  // namespace
 
 void drawAndIntegrate(Dialogue& d, MachineData& m, SimulationObserver* data) {
@@ -96,6 +123,7 @@ void transientSimulation(Dialogue& d, MachineData& m, SimulationObserver* data) 
   voltagesAndTorques(m);
   showStartingPoint(d, m);
   askSettings(d, m);
+  const StepNotice notice(d.host(), m);
   drawAndIntegrate(d, m, data);
   d.readAnswer();
   m.Udc = m.Udcfin;
