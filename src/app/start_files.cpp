@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -101,6 +102,15 @@ ProgramStart startProgram(ProgramKind program, int argc, char** argv) {
     std::printf("%s %s\n", name, kMsaVersion);
     start.exitNow = 0;
   } else {
+    const char* fromEnvironment = std::getenv("MSA_LANG");
+    if (error.empty() && start.options.lang.empty() && fromEnvironment != nullptr && *fromEnvironment != '\0') {
+      if (const auto language = languageFromCode(fromEnvironment)) {
+        start.language = *language;
+      } else {
+        error = std::string("MSA_LANG: unknown language '") + fromEnvironment + "' (fr or en)";
+      }
+    }
+    if (error.empty() && !start.options.lang.empty()) start.language = *languageFromCode(start.options.lang);
     if (error.empty()) error = openStartFiles(start.options, start.files);
     if (!error.empty()) {
       std::fprintf(stderr, "%s: %s\n", name, error.c_str());

@@ -17,7 +17,6 @@ namespace msa {
 
 namespace {
 
-constexpr const char* kTitle = "msa - machine synchrone autopilotée";
 
 // A fast computation calls pictureChanged() far more often than a display can
 // follow; the picture is shown at most this often (about 60 times a second),
@@ -144,7 +143,7 @@ SdlHost::SdlHost(WindowSession session) : session_(std::move(session)) {
   int scale = 2;
   SDL_Rect usable{};
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0) scale = initialWindowScale({usable.w, usable.h});
-  window_.reset(SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+  window_.reset(SDL_CreateWindow(session_.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                  kPictureWidth * scale, kPictureHeight * scale,
                                  SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI));
   if (!window_) fail("cannot open the window");
@@ -256,13 +255,13 @@ void SdlHost::save(const Screen& screen) {
 }
 
 void SdlHost::showInTitle(const std::string& message) {
-  SDL_SetWindowTitle(window_.get(), ("msa - " + message).c_str());
+  SDL_SetWindowTitle(window_.get(), fillPlaceholders(session_.titleMessage, {message}).c_str());
   titleUntil_ = SDL_GetTicks64() + kTitleMessageMs;
 }
 
 void SdlHost::settleTitle() {
   if (titleUntil_ == 0 || SDL_GetTicks64() < titleUntil_) return;
-  SDL_SetWindowTitle(window_.get(), kTitle);
+  SDL_SetWindowTitle(window_.get(), session_.title.c_str());
   titleUntil_ = 0;
 }
 

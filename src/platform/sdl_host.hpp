@@ -9,6 +9,7 @@
 #include "dialogue/host.hpp"
 #include "dialogue/key_recorder.hpp"
 #include "dialogue/key_script.hpp"
+#include "dialogue/messages.hpp"
 #include "platform/sdl_beeper.hpp"
 #include "graphics/window_geometry.hpp"
 
@@ -22,8 +23,12 @@ namespace msa {
 
 // What a session adds to the bare window: keys to type before the user's,
 // a record of the keys taken, and the save behind Ctrl+S (which returns the
-// line the title shows: what was saved, or why not).
+// line the title shows: what was saved, or why not), and the title itself,
+// in the dialogue's language: the program's name, and the pattern that puts
+// a message ({0}) in its place for a while.
 struct WindowSession {
+  std::string title{message(Language::French, Msg::WindowTitle)};
+  std::string titleMessage{message(Language::French, Msg::WindowTitleMessage)};
   ScriptedKeys play;
   KeyRecorder recorder;
   std::function<std::string(const Screen&, bool fourByThree)> save;
