@@ -41,7 +41,7 @@ std::string_view englishText(Msg key) {
     case Msg::MenuS: return "      <S> to simulate a transient";
     case Msg::MenuF: return "      <F> to quit the program";
 
-    case Msg::PromptSpeed: return " Mechanical speed (default {0} r/min)= ";
+    case Msg::PromptSpeed: return " mechanical speed (default {0} r/min)= ";
     case Msg::CemLine: return " Electromagnetic torque Cem = {0} Nm";
     case Msg::FrictionLine: return " Friction torque Cfrot = {0} Nm, i.e. a loss of {1} W";
     case Msg::ControlChoice1: return " Enter 1 for a solution at fixed firing advance angle beta";
@@ -51,7 +51,7 @@ std::string_view englishText(Msg key) {
     case Msg::IterationChoiceTitle: return " Solution by the method of chapter 2";
     case Msg::IterationChoiceAll: return " Enter 0 to run the iterations without stopping";
     case Msg::IterationChoiceEach: return "       1 to stop after each iteration";
-    case Msg::PromptIterationChoice: return " Your choice (default {0})= ";
+    case Msg::PromptIterationChoice: return " your choice (default {0})= ";
     case Msg::IterationNumber: return " Iteration No.{0}";
     case Msg::RauLine: return " Angle rau = {0} °";
     case Msg::MuLine: return " Angle mu = {0} °";
@@ -85,17 +85,17 @@ std::string_view englishText(Msg key) {
     case Msg::ShaftTorqueLine: return " Shaft torque = {0} Nm, i.e. a power of {1} W";
 
     case Msg::SteadyStateTitle: return " Steady-state solution";
-    case Msg::PromptShaftTorque: return " Shaft torque (default {0} Nm)= ";
-    case Msg::PromptFieldFlux: return " Armature flux due to the field mf* if (default {0} Wb)= ";
+    case Msg::PromptShaftTorque: return " shaft torque (default {0} Nm)= ";
+    case Msg::PromptFieldFlux: return " armature flux due to the field mf* if (default {0} Wb)= ";
     case Msg::FieldVoltageLine: return " Peak armature voltage due to the field ={0} V";
     case Msg::PromptBetaref: return " firing advance angle betaref (default {0} °)= ";
     case Msg::PromptXhiref: return " guard angle xhiref (default {0} °)= ";
-    case Msg::PromptStartMu: return " Overlap angle mu to start the iterations (default {0} °)= ";
-    case Msg::PromptStartDelta: return " Angle delta to start the iterations (default {0} °)= ";
-    case Msg::SupplyVoltageLine: return " Supply voltage required udcini = {0} V";
+    case Msg::PromptStartMu: return " overlap angle mu to start the iterations (default {0} °)= ";
+    case Msg::PromptStartDelta: return " angle delta to start the iterations (default {0} °)= ";
+    case Msg::SupplyVoltageLine: return " Required supply voltage udcini = {0} V";
 
     case Msg::BetaHeldTitle: return " Simulation at constant firing advance angle beta";
-    case Msg::PromptXhimin: return " Minimum value of xhi (default {0} °)= ";
+    case Msg::PromptXhimin: return " minimum value of xhi (default {0} °)= ";
     case Msg::XhiHeldTitle: return " Simulation at constant guard angle xhi";
     case Msg::TransientTitle: return " Time-domain simulation";
     case Msg::InitialPsiLine: return " Initial value of psi  = {0} Wb";
@@ -108,7 +108,7 @@ std::string_view englishText(Msg key) {
     case Msg::PromptDmu: return " initial value of the derivative of mu  (default {0} rad/s)= ";
     case Msg::PromptDnu: return " initial value of the derivative of nu  (default {0} rad/s)= ";
     case Msg::InitialUdcLine: return " Initial value of the supply voltage Udc = {0} V";
-    case Msg::PromptUdcfin: return " Final value of the supply voltage Udc (default {0} V)= ";
+    case Msg::PromptUdcfin: return " final value of the supply voltage Udc (default {0} V)= ";
     case Msg::PromptTemin: return " simulation start time temin (default {0} s)= ";
     case Msg::PromptTdt: return " transient start time (default {0} s)= ";
     case Msg::PromptTft: return " voltage transient end time (default {0} s)= ";
@@ -117,8 +117,8 @@ std::string_view englishText(Msg key) {
     case Msg::PromptDtgrad: return " spacing of the time divisions (default {0} s)= ";
     case Msg::PromptDygrad: return " spacing of the vertical divisions (default {0} p.u.)= ";
 
-    case Msg::DiagramTimeScale: return "diagram : 1 horizontal division ={0}s";
-    case Msg::DiagramLevelScale: return "          1 vertical division ={0}p.u. or 10°";
+    case Msg::DiagramTimeScale: return "diagram: 1 horizontal division ={0}s";
+    case Msg::DiagramLevelScale: return "         1 vertical division ={0}p.u. or 10°";
     case Msg::LegendSpeed: return " omegam";
     case Msg::LegendMu: return " mu ";
     case Msg::LegendXhi: return " xhi ";
