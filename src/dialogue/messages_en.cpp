@@ -125,11 +125,11 @@ std::string_view englishText(Msg key) {
     case Msg::LegendCurrent: return " current ";
 
     case Msg::StopNegativeCurrent: return " stop: negative current at te ={0} s with I = {1} A";
-    case Msg::StopAlphaAbove180: return " commutation impossible: alpha > 180° at te = {0} s with I = {1} A";
+    case Msg::StopAlphaAbove180: return " no commutation: alpha > 180° at te = {0} s with I = {1} A";
     case Msg::StopMuAbove60: return " short circuit: mu > 60° at te ={0} s with I = {1} A";
     case Msg::StopMuBelow0: return " impossible: mu < 0° at te ={0} s with I = {1} A";
-    case Msg::StopAlphaUndefined: return "stop: alpha cannot be computed at te = {0} s with I = {1} A";
-    case Msg::StopTimeStalled: return " stop: the time step no longer advances the time at te ={0} s with I = {1} A";
+    case Msg::StopAlphaUndefined: return "stop: cannot compute alpha at te = {0} s with I = {1} A";
+    case Msg::StopTimeStalled: return " stop: time no longer advances at te ={0} s with I = {1} A";
     case Msg::StopRequested: return " stop requested at te ={0} s with I = {1} A";
 
     case Msg::Saved: return "saved: {0}";
