@@ -44,6 +44,9 @@ TEST(CommandLine, ReadsTheOptionsTheGnuWay) {
       {H, {"--csv=x", "--csv=y"}, "", with(&CommandLine::csv, "y")},   // the last one counts
       {W, {"--help"}, "", help},
       {H, {"--vers"}, "", version},
+      {W, {"--lang", "en"}, "", with(&CommandLine::lang, "en")},
+      {H, {"--lang=fr"}, "", with(&CommandLine::lang, "fr")},
+      {H, {"--lang=EN"}, "option '--lang': unknown language 'EN' (fr or en) (see --help)", {}},
       {H, {"--"}, "", {}},
       {W, {"--pictures", "x"}, "unrecognized option '--pictures' (see --help)", {}},
       {H, {"--record", "x"}, "unrecognized option '--record' (see --help)", {}},
@@ -68,6 +71,7 @@ TEST(CommandLine, ReadsTheOptionsTheGnuWay) {
     EXPECT_EQ(o.pictures, c.expected.pictures) << shown;
     EXPECT_EQ(o.saveDir, c.expected.saveDir) << shown;
     EXPECT_EQ(o.csv, c.expected.csv) << shown;
+    EXPECT_EQ(o.lang, c.expected.lang) << shown;
     EXPECT_EQ(o.help, c.expected.help) << shown;
     EXPECT_EQ(o.version, c.expected.version) << shown;
   }

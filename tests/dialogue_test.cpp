@@ -209,7 +209,7 @@ TEST(Dialogue, ParameterPromptShowsTheValueAndReadsTheAnswerAfterIt) {
   for (const auto& p : prompts) {
     Fixture f(p.typed);
     float quantity = p.value;
-    f.dialogue.parameterPrompt(p.name, quantity, p.unit);
+    f.dialogue.parameterPrompt(std::string(" ") + p.name + " (df {0} " + p.unit + ")= ", quantity);
     EXPECT_EQ(f.screen.rowText(1), p.shown) << p.typed;
     EXPECT_EQ(quantity, p.stored) << p.typed;
     EXPECT_EQ(f.host.reads, 1);

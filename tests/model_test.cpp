@@ -109,7 +109,8 @@ std::string stopText(MachineData& m) {
   try {
     resolveAngles(m, notices);
   } catch (const ModelStop& stop) {
-    return std::string(stopMessage(stop.reason));
+    const std::string_view text = frenchText(stopMessage(stop.reason));
+    return std::string(text.substr(0, text.find("{0}")));  // the words before the time
   }
   return "";
 }

@@ -13,6 +13,7 @@
 #include "model/transient_integration.hpp"
 #include "studies/supply_voltage_study.hpp"
 #include "support/headless_run.hpp"
+#include "support/silent_notices.hpp"
 #include "support/start_up_state.hpp"
 
 namespace msa {

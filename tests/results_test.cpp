@@ -104,6 +104,19 @@ TEST_F(ResultsTest, CommandLineMistakesEndBeforeAnythingIsShown) {
   EXPECT_EQ(o.out, "");
   EXPECT_EQ(lines(o.err).size(), 1u);
 
+  // The language: --lang over MSA_LANG over French; an unknown one is a mistake.
+  o = run("--lang de", "f\n");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "msa-headless: option '--lang': unknown language 'de' (fr or en) (see --help)\n");
+  ::setenv("MSA_LANG", "xx", 1);
+  o = run("", "f\n");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "msa-headless: MSA_LANG: unknown language 'xx' (fr or en)\n");
+  ::setenv("MSA_LANG", "en", 1);
+  EXPECT_NE(run("", "").out.find("press <enter> to continue"), std::string::npos);
+  EXPECT_NE(run("--lang=fr", "").out.find("pressez <enter> pour continuer"), std::string::npos);
+  ::unsetenv("MSA_LANG");
+
   o = run("--help", "");
   EXPECT_EQ(o.status, 0);
   EXPECT_NE(o.out.find("{BREAK}"), std::string::npos);

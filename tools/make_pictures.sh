@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the README pictures from msa-headless: the excitation study's
-# results, the first main menu and the default transient diagram.
+# results, the first main menu and the default transient diagram, in French
+# and in English.
 # Usage: tools/make_pictures.sh [path/to/msa-headless]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,9 +14,15 @@ mkdir -p docs
 # pauses and the iteration choice; read 21 is the results, read 22 the menu.
 startup=$(printf '%.0s\\n' $(seq 21))
 # Menu S with every default: fourteen answers, then the final wait (read 37).
-printf "${startup}s\\n$(printf '%.0s\\n' $(seq 14))" | "$headless" --pictures "$scratch" >/dev/null || true
-
-python3 tools/pgm_to_png.py "$scratch/read-21.pgm" docs/excitation-results.png
-python3 tools/pgm_to_png.py "$scratch/read-22.pgm" docs/main-menu.png
-python3 tools/pgm_to_png.py "$scratch/read-37.pgm" docs/transient-diagram.png
-echo "docs/excitation-results.png docs/main-menu.png docs/transient-diagram.png"
+# The French dialogue gives NAME.png, the English one NAME-en.png.
+for lang in fr en; do
+  suffix=""
+  [ "$lang" = fr ] || suffix="-$lang"
+  rm -f "$scratch"/*
+  printf "${startup}s\\n$(printf '%.0s\\n' $(seq 14))" |
+    "$headless" --lang "$lang" --pictures "$scratch" >/dev/null || true
+  python3 tools/pgm_to_png.py "$scratch/read-21.pgm" "docs/excitation-results$suffix.png"
+  python3 tools/pgm_to_png.py "$scratch/read-22.pgm" "docs/main-menu$suffix.png"
+  python3 tools/pgm_to_png.py "$scratch/read-37.pgm" "docs/transient-diagram$suffix.png"
+  echo "docs/excitation-results$suffix.png docs/main-menu$suffix.png docs/transient-diagram$suffix.png"
+done

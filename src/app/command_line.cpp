@@ -1,5 +1,7 @@
 #include "app/command_line.hpp"
 
+#include "dialogue/messages.hpp"
+
 namespace msa {
 
 namespace {
@@ -18,6 +20,7 @@ const OptionName kOptions[] = {
     {"pictures", false, true, &CommandLine::pictures, nullptr},
     {"save-dir", true, true, &CommandLine::saveDir, nullptr},
     {"csv", true, true, &CommandLine::csv, nullptr},
+    {"lang", true, true, &CommandLine::lang, nullptr},
     {"help", true, true, nullptr, &CommandLine::help},
     {"version", true, true, nullptr, &CommandLine::version},
 };
@@ -65,6 +68,8 @@ std::string readOption(ProgramKind program, const std::vector<std::string>& args
   std::string& value = options.*(option->value);
   value = attached ? arg.substr(equals + 1) : args[++i];
   if (value.empty()) return "option '" + shown + "' requires a non-empty argument";
+  if (option->value == &CommandLine::lang && !languageFromCode(value))
+    return "option '" + shown + "': unknown language '" + value + "' (fr or en)";
   return {};
 }
 
@@ -91,14 +96,14 @@ std::string usageText(ProgramKind program) {
   std::string text;
   if (program == ProgramKind::Window) {
     text =
-        "usage: msa [--record FILE] [--play FILE] [--save-dir DIR] [--csv FILE]\n"
+        "usage: msa [--lang fr|en] [--record FILE] [--play FILE] [--save-dir DIR] [--csv FILE]\n"
         "\n"
         "  --record FILE    write every key pressed to FILE, as a key script\n"
         "  --play FILE      type the keys of the key script FILE first, then\n"
         "                   hand the keyboard back\n";
   } else {
     text =
-        "usage: msa-headless [--pictures DIR] [--save-dir DIR] [--csv FILE] < keys\n"
+        "usage: msa-headless [--lang fr|en] [--pictures DIR] [--save-dir DIR] [--csv FILE] < keys\n"
         "\n"
         "Runs msa on the key script read from standard input and prints the text\n"
         "screen at every awaited answer line.\n"
@@ -106,6 +111,8 @@ std::string usageText(ProgramKind program) {
         "  --pictures DIR   also write DIR/read-N.pgm at every awaited answer line\n";
   }
   text +=
+      "  --lang LANG      the dialogue's language: fr (French, the default) or en\n"
+      "                   (English); without it, the MSA_LANG environment variable\n"
       "  --save-dir DIR   where a save writes its files (default: the current folder)\n"
       "  --csv FILE       write the steps of every simulation run (menu S) to FILE\n"
       "  -h, --help       print this help and exit\n"

@@ -16,6 +16,7 @@ struct CommandLine {
   std::string pictures;  // msa-headless: a PGM picture per awaited answer
   std::string saveDir;   // where a save goes; the current folder if empty
   std::string csv;       // every simulation run's steps
+  std::string lang;      // the dialogue's language code; MSA_LANG, else French, if empty
   bool help = false;
   bool version = false;
 };
@@ -25,7 +26,8 @@ struct ParsedCommandLine {
   std::string error;  // one line, empty when the arguments are usable
 };
 
-// `args` without the program name.
+// `args` without the program name. A --lang other than a language of the
+// dialogue is refused here.
 ParsedCommandLine parseCommandLine(ProgramKind program, const std::vector<std::string>& args);
 
 // What --help prints: the synopsis, the options and the keys.

@@ -15,25 +15,20 @@ namespace {
 void showStatusLines(Dialogue& d, const MachineData& m) {
   using LD = long double;
   struct Line {
-    const char* label;
+    Msg text;
     float value;
-    const char* unit;
   };
   const Line lines[] = {
-      {" beta    = ", degrees(m.beta), "°"},
-      {" xhi     = ", degrees(m.xhi), "°"},
-      {" mu      = ", degrees(m.mu), "°"},
+      {Msg::StatusBeta, degrees(m.beta)},
+      {Msg::StatusXhi, degrees(m.xhi)},
+      {Msg::StatusMu, degrees(m.mu)},
       // Multiplied before dividing, unlike the speed prompts: the last digit may differ.
-      {" vitesse = ", float((30.0f * LD(m.omegam)) / pi), " rpm"},
-      {" courant = ", m.Idc, " A"},
-      {" tension = ", m.udc, " V"},
+      {Msg::StatusSpeed, float((30.0f * LD(m.omegam)) / pi)},
+      {Msg::StatusCurrent, m.Idc},
+      {Msg::StatusVoltage, m.udc},
   };
   d.setColour(Colour::LightGreen);
-  for (const Line& line : lines) {
-    d.printText(line.label);
-    d.printNumber(line.value);
-    d.printText(line.unit, Ending::NewLine);
-  }
+  for (const Line& line : lines) d.print(line.text, {line.value}, Ending::NewLine);
   d.setColour(Colour::White);
 }
 
@@ -41,15 +36,15 @@ std::string showMenu(Dialogue& d, const MachineData& m) {
   d.clearScreen();
   showStatusLines(d, m);
   d.newLine();
-  d.printText("menu principal", Ending::NewLine);
+  d.print(Msg::MenuTitle, Ending::NewLine);
   d.newLine();
-  d.printText("entrez <R> pour revenir aux valeurs par défaut", Ending::NewLine);
-  d.printText("       <D> pour modifier toutes les données", Ending::NewLine);
-  d.printText("       <E> pour calculer l'excitation pour un état de régime", Ending::NewLine);
-  d.printText("       <U> pour calculer la Udc en régime", Ending::NewLine);
-  d.printText("       <S> pour simuler un transitoire", Ending::NewLine);
+  d.print(Msg::MenuR, Ending::NewLine);
+  d.print(Msg::MenuD, Ending::NewLine);
+  d.print(Msg::MenuE, Ending::NewLine);
+  d.print(Msg::MenuU, Ending::NewLine);
+  d.print(Msg::MenuS, Ending::NewLine);
   d.newLine();
-  d.printText("       <F> pour quitter le programme", Ending::NewLine);
+  d.print(Msg::MenuF, Ending::NewLine);
   return d.readAnswer();
 }
 

@@ -6,8 +6,8 @@
 
 namespace msa {
 
-int runProgram(Screen& screen, Host& host, SimulationObserver* simulationData) {
-  Dialogue dialogue(screen, host);
+int runProgram(Screen& screen, Host& host, SimulationObserver* simulationData, Language language) {
+  Dialogue dialogue(screen, host, language);
   MachineData machine;
   try {
     runMainFlow(dialogue, machine, simulationData);

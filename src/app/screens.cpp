@@ -5,11 +5,11 @@ namespace msa {
 void titleScreen(Dialogue& d, MachineData& m) {
   d.clearScreen();
   d.newLine();
-  d.printText("msa : machine synchrone autopilotée - édition de décembre 2026", Ending::NewLine);
+  d.print(Msg::Title, Ending::NewLine);
   d.newLine();
-  d.printText("Ce programme analyse une machine synchrone autopilotée", Ending::NewLine);
-  d.printText("en régime statique et dynamique", Ending::NewLine);
-  d.printText("à l'aide d'un modèle macroscopique à circuit glissant", Ending::NewLine);
+  d.print(Msg::TitleAbout1, Ending::NewLine);
+  d.print(Msg::TitleAbout2, Ending::NewLine);
+  d.print(Msg::TitleAbout3, Ending::NewLine);
   d.newLine();
   loadDefaults(m);
   d.pause();
@@ -18,19 +18,19 @@ void titleScreen(Dialogue& d, MachineData& m) {
 void dataEntry(Dialogue& d, MachineData& m) {
   using LD = long double;
   d.clearScreen();
-  d.printText(" Paramètres du dispositif", Ending::NewLine);
+  d.print(Msg::DataTitle, Ending::NewLine);
   d.newLine();
-  d.parameterPrompt("inductance dc ldc", m.ldc, "H");
-  d.parameterPrompt("résistance dc rdc", m.rdc, "ohms");
-  d.parameterPrompt("nombre de paires de pôles", m.p, "");
-  d.parameterPrompt("résistance d'une phase r", m.r, "ohms");
-  d.parameterPrompt("inductance de commutation lc", m.lc, "H");
-  d.parameterPrompt("mutuelle max entre 1 phase et 1 amortisseur M", m.M, "H");
-  d.parameterPrompt("inductance propre d'un amortisseur Lr", m.Lr, "H");
+  d.parameterPrompt(Msg::PromptLdc, m.ldc);
+  d.parameterPrompt(Msg::PromptRdc, m.rdc);
+  d.parameterPrompt(Msg::PromptPolePairs, m.p);
+  d.parameterPrompt(Msg::PromptPhaseResistance, m.r);
+  d.parameterPrompt(Msg::PromptLc, m.lc);
+  d.parameterPrompt(Msg::PromptMutual, m.M);
+  d.parameterPrompt(Msg::PromptLr, m.Lr);
   m.M2Lr = float((LD(m.M) * m.M * 1.5) / m.Lr);
-  d.parameterPrompt("résistance des amortisseurs ramenée au stator", m.rA, "ohms");
-  d.parameterPrompt("coefficient de frottement visqueux romegam", m.romegam, "Nm/(rad/s)");
-  d.parameterPrompt("inertie mécanique", m.J, "kgm²");
+  d.parameterPrompt(Msg::PromptDamperResistance, m.rA);
+  d.parameterPrompt(Msg::PromptFriction, m.romegam);
+  d.parameterPrompt(Msg::PromptInertia, m.J);
   d.newLine();
   d.pause();
 }

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -63,6 +64,21 @@ std::string create(const char* option, const std::string& path, UniqueFile& file
   return {};
 }
 
+// The dialogue's language: --lang (checked with the other options), else
+// MSA_LANG when set and not empty, else French.
+std::string chooseLanguage(const CommandLine& options, Language& language) {
+  if (!options.lang.empty()) {
+    language = *languageFromCode(options.lang);
+    return {};
+  }
+  const char* code = std::getenv("MSA_LANG");
+  if (code == nullptr || *code == '\0') return {};
+  const std::optional<Language> named = languageFromCode(code);
+  if (!named) return std::string("MSA_LANG: unknown language '") + code + "' (fr or en)";
+  language = *named;
+  return {};
+}
+
 }  // namespace
 
 std::string openStartFiles(const CommandLine& options, StartFiles& files) {
@@ -101,6 +117,7 @@ ProgramStart startProgram(ProgramKind program, int argc, char** argv) {
     std::printf("%s %s\n", name, kMsaVersion);
     start.exitNow = 0;
   } else {
+    if (error.empty()) error = chooseLanguage(start.options, start.language);
     if (error.empty()) error = openStartFiles(start.options, start.files);
     if (!error.empty()) {
       std::fprintf(stderr, "%s: %s\n", name, error.c_str());

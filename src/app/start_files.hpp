@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/command_line.hpp"
+#include "dialogue/messages.hpp"
 
 namespace msa {
 
@@ -29,9 +30,11 @@ std::string openStartFiles(const CommandLine& options, StartFiles& files);
 
 // What a program starts with: its options and the files they name, or the
 // exit status when it is to end at once (after --help or --version, or a
-// mistake told on standard error in one line).
+// mistake told on standard error in one line), and the dialogue's language:
+// --lang, else MSA_LANG, else French.
 struct ProgramStart {
   CommandLine options;
+  Language language = Language::French;
   StartFiles files;
   std::optional<int> exitNow;
 };

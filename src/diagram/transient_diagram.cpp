@@ -12,23 +12,19 @@ using LD = long double;
 namespace {
 
 void printHeader(Dialogue& d, const MachineData& m) {
-  d.printText("diagramme : 1 graduation horizontale =");
-  d.printNumber(m.dtgrad);
-  d.printText("s", Ending::NewLine);
-  d.printText("            1 graduation verticale =");
-  d.printNumber(m.dygrad);
-  d.printText("p.u. ou 10°", Ending::NewLine);
+  d.print(Msg::DiagramTimeScale, {m.dtgrad}, Ending::NewLine);
+  d.print(Msg::DiagramLevelScale, {m.dygrad}, Ending::NewLine);
 }
 
 void printLegend(Dialogue& d) {
   d.setColour(Colour::LightRed);
-  d.printText(" omegam");
+  d.print(Msg::LegendSpeed);
   d.setColour(Colour::LightMagenta);
-  d.printText(" mu ");
+  d.print(Msg::LegendMu);
   d.setColour(Colour::Yellow);
-  d.printText(" xhi ");
+  d.print(Msg::LegendXhi);
   d.setColour(Colour::White);
-  d.printText(" courant ");
+  d.print(Msg::LegendCurrent);
 }
 
 // What the frame, the axes and the ticks are drawn with.

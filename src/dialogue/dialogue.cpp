@@ -47,9 +47,20 @@ void Dialogue::printNumber(float value, Ending ending) {
   end(ending);
 }
 
+void Dialogue::print(Msg key, Ending ending) { printText(text(key), ending); }
+
+void Dialogue::print(Msg key, std::initializer_list<float> numbers, Ending ending) {
+  std::vector<std::string> values;
+  for (float number : numbers) values.push_back(formatNumber(number));
+  printFilled(key, values, ending);
+}
+
+void Dialogue::printFilled(Msg key, const std::vector<std::string>& values, Ending ending) {
+  printText(fillPlaceholders(text(key), values), ending);
+}
+
 void Dialogue::printWhole(std::int32_t value, Ending ending) {
-  const std::string digits = std::to_string(value);
-  printCodes(value >= 0 ? " " + digits : digits);
+  printCodes(formatWhole(value));
   end(ending);
 }
 
@@ -58,21 +69,15 @@ std::string Dialogue::readAnswer() {
   return answerField(editAnswerLine(screen_, host_));
 }
 
-void Dialogue::parameterPrompt(std::string_view name, float& quantity, std::string_view unit) {
-  printText(" ");
-  printText(name);
-  printText(" (df ");
-  printNumber(quantity);
-  printText(" ");
-  printText(unit);
-  printText(")= ");
+void Dialogue::parameterPrompt(std::string_view pattern, float& quantity) {
+  printText(fillPlaceholders(pattern, {formatNumber(quantity)}));
   const std::string field = readAnswer();
   if (!field.empty()) quantity = numericValue(field);
 }
 
 void Dialogue::pause() {
   newLine();
-  printText("pressez <enter> pour continuer");
+  print(Msg::Pause);
   readAnswer();
 }
 

@@ -59,4 +59,9 @@ std::string formatNumber(float value) {
   return text.front() == '-' ? text : " " + text;
 }
 
+std::string formatWhole(std::int32_t value) {
+  const std::string digits = std::to_string(value);
+  return value >= 0 ? " " + digits : digits;
+}
+
 }  // namespace msa

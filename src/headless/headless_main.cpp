@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   const CommandLine& options = start.options;
   const std::string script{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
   SimulationLog log(start.files.csv.get());
-  const ResultSaver saver(options.saveDir, log);
+  const ResultSaver saver(options.saveDir, log, localTimeNow, start.language);
   // A save prints nothing to the transcript; only a failure is told.
   const auto save = [&](const Screen& screen) {
     const SaveOutcome outcome = saver.save(screen.picture(), false);
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   };
   HeadlessHost host(parseScript(script), stdout, options.pictures, save);
   Screen screen;
-  const int status = runProgram(screen, host, &log);
+  const int status = runProgram(screen, host, &log, start.language);
   if (log.writeFailed()) {
     std::fprintf(stderr, "msa-headless: --csv %s: cannot be written completely\n", options.csv.c_str());
     return kFileErrorStatus;

@@ -34,15 +34,16 @@ int main(int argc, char** argv) {
     // The screen is large (the whole picture); keep it off the stack.
     auto screen = std::make_unique<Screen>();
     SimulationLog log(start.files.csv.get());
-    const ResultSaver saver(options.saveDir, log);
+    const ResultSaver saver(options.saveDir, log, localTimeNow, start.language);
     WindowSession session;
+    session.language = start.language;
     session.play = ScriptedKeys(parseScript(start.files.playScript));
     session.recorder = KeyRecorder(start.files.record.get());
     session.save = [&saver](const Screen& shown, bool fourByThree) {
       return saver.save(shown.picture(), fourByThree).message;
     };
     SdlHost host(std::move(session));
-    const int status = runProgram(*screen, host, &log);
+    const int status = runProgram(*screen, host, &log, start.language);
     if (log.writeFailed() || host.recordFailed()) {
       std::fprintf(stderr, "msa: %s cannot be written completely\n",
                    log.writeFailed() ? options.csv.c_str() : options.record.c_str());

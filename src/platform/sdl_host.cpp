@@ -21,7 +21,6 @@ namespace msa {
 
 namespace {
 
-constexpr const char* kTitle = "msa - machine synchrone autopilotée";
 
 // A fast computation calls pictureChanged() far more often than a display can
 // follow; the picture is shown at most this often (about 60 times a second),
@@ -221,7 +220,7 @@ SdlHost::SdlHost(WindowSession session) : session_(std::move(session)) {
   int scale = 2;
   SDL_Rect usable{};
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0) scale = initialWindowScale({usable.w, usable.h});
-  window_.reset(SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+  window_.reset(SDL_CreateWindow(std::string(message(session_.language, Msg::WindowTitle)).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                  kPictureWidth * scale, kPictureHeight * scale,
                                  SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI));
   if (!window_) fail("cannot open the window");
@@ -333,7 +332,7 @@ void SdlHost::save(const Screen& screen) {
 }
 
 void SdlHost::showInTitle(const std::string& message) {
-  SDL_SetWindowTitle(window_.get(), ("msa - " + message).c_str());
+  SDL_SetWindowTitle(window_.get(), titled(message).c_str());
   titleUntil_ = SDL_GetTicks64() + kTitleMessageMs;
 }
 
@@ -343,7 +342,13 @@ void SdlHost::settleTitle() {
   titleUntil_ = 0;
 }
 
-std::string SdlHost::restingTitle() const { return runNotice_.empty() ? kTitle : "msa - " + runNotice_; }
+std::string SdlHost::titled(const std::string& text) const {
+  return fillPlaceholders(message(session_.language, Msg::WindowTitleMessage), {text});
+}
+
+std::string SdlHost::restingTitle() const {
+  return runNotice_.empty() ? std::string(message(session_.language, Msg::WindowTitle)) : titled(runNotice_);
+}
 
 // The notice stays in the title for the whole run and its diagram; a save's
 // message shows over it for a while, then gives way to it again.
@@ -418,8 +423,7 @@ void SdlHost::keyDown(const SDL_KeyboardEvent& key, const Screen& screen) {
   }
   if (shortcutHeld_ && (code == SDLK_c || code == SDLK_INSERT)) {
     if (key.repeat == 0) {
-      showInTitle(SDL_SetClipboardText(screen.text().c_str()) == 0 ? "écran copié dans le presse-papiers"
-                                                                   : "copie impossible");
+      showInTitle(std::string(message(session_.language, SDL_SetClipboardText(screen.text().c_str()) == 0 ? Msg::ScreenCopied : Msg::CopyFailed)));
     }
     return;
   }

@@ -9,6 +9,7 @@
 #include "dialogue/host.hpp"
 #include "dialogue/key_recorder.hpp"
 #include "dialogue/key_script.hpp"
+#include "dialogue/messages.hpp"
 #include "platform/sdl_beeper.hpp"
 #include "graphics/window_geometry.hpp"
 
@@ -22,8 +23,10 @@ namespace msa {
 
 // What a session adds to the bare window: keys to type before the user's,
 // a record of the keys taken, and the save behind Ctrl+S (which returns the
-// line the title shows: what was saved, or why not).
+// line the title shows: what was saved, or why not), and the language of the
+// title's texts.
 struct WindowSession {
+  Language language = Language::French;
   ScriptedKeys play;
   KeyRecorder recorder;
   std::function<std::string(const Screen&, bool fourByThree)> save;
@@ -71,6 +74,7 @@ class SdlHost : public Host {
   void settleTitle();
   // The title when no save message is showing: the run's notice, if any.
   std::string restingTitle() const;
+  std::string titled(const std::string& text) const;  // "msa - text"
   // How long the wait for an event may last before something is due; -1 for ever.
   int wakeAfterMs() const;
 

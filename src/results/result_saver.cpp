@@ -40,17 +40,17 @@ std::string fullPath(const std::string& folder) {
   return path.string();
 }
 
-std::string reason(int error, const std::string& where) {
+std::string reason(Language language, int error, const std::string& where) {
   const std::string folder = fullPath(where);
   switch (error) {
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-    case ENOSPC: return "disque plein";
+    case ENOSPC: return std::string(message(language, Msg::DiskFull));
     case EACCES:
     case EPERM:
-    case EROFS: return "pas le droit d'écrire dans " + folder;
-    case ENOENT: return "dossier " + folder + " introuvable";
+    case EROFS: return fillPlaceholders(message(language, Msg::NoRightToWrite), {folder});
+    case ENOENT: return fillPlaceholders(message(language, Msg::FolderMissing), {folder});
     default: return std::strerror(error);
   }
 }
@@ -136,14 +136,14 @@ SaveOutcome ResultSaver::save(const Picture& picture, bool fourByThree) const {
   if (error == 0) {
     std::string names;
     for (const Part& part : parts) names += (names.empty() ? "" : ", ") + part.name;
-    return {true, "enregistré : " + names};
+    return {true, fillPlaceholders(message(language_, Msg::Saved), {names})};
   }
   // Nothing half done: neither temporary files nor part of the save stay.
   for (std::size_t i = 0; i < parts.size(); ++i) {
     const std::string& path = i < renamed ? folder_ + "/" + parts[i].name : parts[i].temporary;
     if (!path.empty()) std::remove(path.c_str());
   }
-  return {false, "enregistrement impossible : " + reason(error, folder_)};
+  return {false, fillPlaceholders(message(language_, Msg::SaveFailed), {reason(language_, error, folder_)})};
 }
 
 }  // namespace msa

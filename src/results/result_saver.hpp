@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogue/messages.hpp"
 #include "results/save_names.hpp"
 #include "results/simulation_log.hpp"
 
@@ -11,7 +12,7 @@ class Picture;
 
 struct SaveOutcome {
   bool saved = false;
-  // "enregistré : " and the names written, or what went wrong.
+  // The names written, or what went wrong, as the title bar tells it.
   std::string message;
 };
 
@@ -22,8 +23,9 @@ struct SaveOutcome {
 // are complete, so a save is there whole or not at all.
 class ResultSaver {
  public:
-  ResultSaver(std::string folder, SimulationLog& log, SaveClock clock = localTimeNow)
-      : folder_(folder.empty() ? "." : std::move(folder)), log_(log), clock_(std::move(clock)) {}
+  ResultSaver(std::string folder, SimulationLog& log, SaveClock clock = localTimeNow,
+              Language language = Language::French)
+      : folder_(folder.empty() ? "." : std::move(folder)), log_(log), clock_(std::move(clock)), language_(language) {}
 
   SaveOutcome save(const Picture& picture, bool fourByThree) const;
 
@@ -31,6 +33,7 @@ class ResultSaver {
   std::string folder_;
   SimulationLog& log_;
   SaveClock clock_;
+  Language language_;
 };
 
 }  // namespace msa

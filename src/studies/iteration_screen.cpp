@@ -1,5 +1,6 @@
 #include "studies/iteration_screen.hpp"
 
+#include "dialogue/number_format.hpp"
 #include "model/angles.hpp"
 #include "model/commutation.hpp"
 #include "studies/study_io.hpp"
@@ -9,28 +10,26 @@ namespace msa {
 namespace {
 
 void printStartAngles(Dialogue& d, const MachineData& m) {
-  d.printText(" Itération N°");
-  d.printWhole(m.iter, Ending::NewLine);
+  d.printFilled(Msg::IterationNumber, {formatWhole(m.iter)}, Ending::NewLine);
   d.newLine();
-  printValueLine(d, " Angle rau = ", degrees(m.rau), " °");
-  printValueLine(d, " Angle mu = ", degrees(m.mu), " °");
-  printValueLine(d, " Angle nu = ", degrees(m.nu), " °");
+  printValueLine(d, Msg::RauLine, degrees(m.rau));
+  printValueLine(d, Msg::MuLine, degrees(m.mu));
+  printValueLine(d, Msg::NuLine, degrees(m.nu));
 }
 
 void printCoefficients(Dialogue& d, const MachineData& m) {
-  d.printText(" Coefficients x,y,z = ", Ending::NextZone);
+  d.print(Msg::Coefficients, Ending::NextZone);
   d.printNumber(m.x, Ending::NextZone);
   d.printNumber(m.y, Ending::NextZone);
   d.printNumber(m.z, Ending::NewLine);
-  d.printText(" coeffradd = ");
-  d.printNumber(m.coeffradd, Ending::NewLine);
+  d.print(Msg::CoeffraddLine, {m.coeffradd}, Ending::NewLine);
 }
 
 void printFluxVector(Dialogue& d, const MachineData& m) {
-  printValueLine(d, " psidc = ", m.psidc, " Wb");
-  printValueLine(d, " psiqc = ", m.psiqc, " Wb");
-  printValueLine(d, " soit en norme ", m.psic, " Wb");
-  printValueLine(d, " nouvel angle delta = ", degrees(m.delta), " °");
+  printValueLine(d, Msg::PsidcLine, m.psidc);
+  printValueLine(d, Msg::PsiqcLine, m.psiqc);
+  printValueLine(d, Msg::FluxNormLine, m.psic);
+  printValueLine(d, Msg::NewDeltaLine, degrees(m.delta));
   d.newLine();
 }
 
@@ -38,10 +37,10 @@ void printFluxVector(Dialogue& d, const MachineData& m) {
 
 void askIterationChoice(Dialogue& d, MachineData& m) {
   d.clearScreen();
-  d.printText(" Calcul utilisant le chapitre 2", Ending::NewLine);
-  d.printText(" Entrez 0 pour effectuer les itérations d'une traite", Ending::NewLine);
-  d.printText("        1 pour un arrêt après chaque intération", Ending::NewLine);
-  d.parameterPrompt("Votre choix", m.choixIter, "");
+  d.print(Msg::IterationChoiceTitle, Ending::NewLine);
+  d.print(Msg::IterationChoiceAll, Ending::NewLine);
+  d.print(Msg::IterationChoiceEach, Ending::NewLine);
+  d.parameterPrompt(Msg::PromptIterationChoice, m.choixIter);
 }
 
 void runIterations(Dialogue& d, MachineData& m, ModelNotices& notices, const std::function<void()>& unknown) {

@@ -4,35 +4,29 @@ namespace msa {
 
 using LD = long double;
 
-void promptDegrees(Dialogue& d, std::string_view name, float& angle, std::string_view unit) {
+void promptDegrees(Dialogue& d, Msg prompt, float& angle) {
   angle = float((LD(angle) / pi) * 180.0f);
-  d.parameterPrompt(name, angle, unit);
+  d.parameterPrompt(prompt, angle);
   angle = float((LD(angle) / 180.0f) * pi);
 }
 
-void promptRpm(Dialogue& d, std::string_view name, float& speed, std::string_view unit) {
+void promptRpm(Dialogue& d, Msg prompt, float& speed) {
   speed = float((LD(speed) / pi) * 30.0f);
-  d.parameterPrompt(name, speed, unit);
+  d.parameterPrompt(prompt, speed);
   speed = float((LD(speed) / 30.0f) * pi);
 }
 
-void printValueLine(Dialogue& d, std::string_view text, float value, std::string_view unit) {
-  d.printText(text);
-  d.printNumber(value);
-  d.printText(unit, Ending::NewLine);
-}
+void printValueLine(Dialogue& d, Msg line, float value) { d.print(line, {value}, Ending::NewLine); }
 
 void printFriction(Dialogue& d, const MachineData& m) {
-  d.printText(" Couple de frottement Cfrot = ");
-  d.printNumber(m.Cfrot);
-  printValueLine(d, " Nm soit perte de ", float(LD(m.omegam) * m.Cfrot), " W");
+  d.print(Msg::FrictionLine, {m.Cfrot, float(LD(m.omegam) * m.Cfrot)}, Ending::NewLine);
 }
 
 void printControlChoice(Dialogue& d) {
-  d.printText(" Entrez 1 pour un calcul à angle d'attaque beta fixé", Ending::NewLine);
-  d.printText("        2 pour un calcul à angle de garde xhi fixé", Ending::NewLine);
+  d.print(Msg::ControlChoice1, Ending::NewLine);
+  d.print(Msg::ControlChoice2, Ending::NewLine);
 }
 
-void DialogueNotices::indeterminateArgument() { d_.printText("argument indéterminé", Ending::NewLine); }
+void DialogueNotices::indeterminateArgument() { d_.print(Msg::IndeterminateArgument, Ending::NewLine); }
 
 }  // namespace msa

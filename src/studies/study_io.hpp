@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "data/machine_data.hpp"
 #include "dialogue/dialogue.hpp"
 #include "model/degrees.hpp"
@@ -12,19 +10,19 @@ namespace msa {
 // Parameter prompts for quantities held in radians or rad/s and shown in
 // degrees or r/min: converted in place before the prompt and back after it,
 // so even an empty answer sends the value through both conversions.
-void promptDegrees(Dialogue& d, std::string_view name, float& angle, std::string_view unit);
-void promptRpm(Dialogue& d, std::string_view name, float& speed, std::string_view unit);
+void promptDegrees(Dialogue& d, Msg prompt, float& angle);
+void promptRpm(Dialogue& d, Msg prompt, float& speed);
 
-// "text", number, "unit" and the end of the line.
-void printValueLine(Dialogue& d, std::string_view text, float value, std::string_view unit);
+// The text of a key with its number, and the end of the line.
+void printValueLine(Dialogue& d, Msg line, float value);
 
-// " Couple de frottement Cfrot = ", Cfrot, and the friction loss omegam·Cfrot in W.
+// The friction torque Cfrot and the friction loss omegam·Cfrot in W.
 void printFriction(Dialogue& d, const MachineData& m);
 
 // The two lines that offer the control modes: 1 beta held fixed, 2 xhi held fixed.
 void printControlChoice(Dialogue& d);
 
-// Prints "argument indéterminé" where the cursor stands, and goes on.
+// Prints that an argument is indeterminate where the cursor stands, and goes on.
 class DialogueNotices : public ModelNotices {
  public:
   explicit DialogueNotices(Dialogue& d) : d_(d) {}

@@ -12,21 +12,21 @@ namespace {
 
 void steadyState(Dialogue& d, MachineData& m) {
   d.clearScreen();
-  d.printText(" Calcul d'un état de régime", Ending::NewLine);
+  d.print(Msg::SteadyStateTitle, Ending::NewLine);
   d.newLine();
   startSupplyVoltageStudy(m);
-  promptRpm(d, "Vitesse mécanique", m.omegam, "r/min");
-  d.parameterPrompt("Couple mécanique", m.Cmec, "Nm");
+  promptRpm(d, Msg::PromptSpeed, m.omegam);
+  d.parameterPrompt(Msg::PromptShaftTorque, m.Cmec);
   requestedTorques(m);
   printFriction(d, m);
-  printValueLine(d, " Couple électromagnétique Cem = ", m.Cem, " Nm");
+  printValueLine(d, Msg::CemLine, m.Cem);
   d.newLine();
-  d.parameterPrompt("Flux d'induit dû à l'inducteur mf* if", m.mfif, " Wb");
+  d.parameterPrompt(Msg::PromptFieldFlux, m.mfif);
   fieldEmf(m);
-  printValueLine(d, " Amplitude de la tension d'induit due à l'inducteur", m.Ef, " V");
+  printValueLine(d, Msg::FieldVoltageLine, m.Ef);
   d.newLine();
   printControlChoice(d);
-  d.parameterPrompt("votre choix", m.ControlMode, "");
+  d.parameterPrompt(Msg::PromptControlChoice, m.ControlMode);
   d.newLine();
 }
 
@@ -34,18 +34,18 @@ void referenceAndStartAngles(Dialogue& d, MachineData& m) {
   const bool betaHeld = m.ControlMode < 1.5f;
   if (betaHeld) {
     m.betaref = degrees(m.beta);
-    d.parameterPrompt("angle d'attaque betaref", m.betaref, "°");
+    d.parameterPrompt(Msg::PromptBetaref, m.betaref);
     m.betaref = float((LD(m.betaref) / 180.0f) * pi);
     m.beta = m.betaref;
   } else {
     m.xhiref = degrees(m.xhi);
-    d.parameterPrompt("angle de garde xhiref", m.xhiref, "°");
+    d.parameterPrompt(Msg::PromptXhiref, m.xhiref);
     m.xhiref = float((LD(m.xhiref) / 180.0f) * pi);
     m.xhi = m.xhiref;
   }
-  promptDegrees(d, "Angle mu de commutation pour début des itérations", m.mu, "°");
+  promptDegrees(d, Msg::PromptStartMu, m.mu);
   m.mu2 = float(LD(m.mu) / 2.0f);
-  promptDegrees(d, "Angle delta pour début des itérations", m.delta, "°");
+  promptDegrees(d, Msg::PromptStartDelta, m.delta);
   d.newLine();
   if (betaHeld) {
     startAnglesBetaHeld(m);
@@ -59,17 +59,17 @@ void referenceAndStartAngles(Dialogue& d, MachineData& m) {
 // the previous pass.
 void newCurrent(Dialogue& d, MachineData& m) {
   torqueCurrent(m);
-  printValueLine(d, " Résistance additionnelle due aux amortisseurs Radd = ", m.Radd, " ohms");
+  printValueLine(d, Msg::RaddLine, m.Radd);
 }
 
 void results(Dialogue& d, MachineData& m) {
-  d.printText(" Fin des itérations", Ending::NewLine);
+  d.print(Msg::IterationsEnd, Ending::NewLine);
   d.newLine();
   supplyVoltageResults(m);
-  printValueLine(d, " Tension d'alimentation nécessaire udcini = ", m.udc, " V");
-  printValueLine(d, " Flux de l'amortisseur d'axe D = ", m.psid, " Wb");
-  printValueLine(d, " Flux de l'amortisseur d'axe Q = ", m.psiq, " Wb");
-  printValueLine(d, " Flux du circuit d'induit = ", m.psi, " Wb");
+  printValueLine(d, Msg::SupplyVoltageLine, m.udc);
+  printValueLine(d, Msg::PsidLine, m.psid);
+  printValueLine(d, Msg::PsiqLine, m.psiq);
+  printValueLine(d, Msg::PsiLine, m.psi);
   d.newLine();
   d.pause();
 }

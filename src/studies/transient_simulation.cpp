@@ -1,15 +1,15 @@
 #include "studies/transient_simulation.hpp"
 
-#include "diagram/curve_plotter.hpp"
-#include "diagram/transient_diagram.hpp"
 #include <cstdio>
 #include <string>
 
+#include "diagram/curve_plotter.hpp"
+#include "diagram/transient_diagram.hpp"
 #include "model/dynamics.hpp"
 #include "model/step_resolution.hpp"
-#include "studies/study_io.hpp"
 #include "model/transient_integration.hpp"
 #include "studies/run_observers.hpp"
+#include "studies/study_io.hpp"
 
 namespace msa {
 
@@ -19,50 +19,50 @@ void chooseControl(Dialogue& d, MachineData& m) {
   d.clearScreen();
   d.newLine();
   printControlChoice(d);
-  d.parameterPrompt("votre choix", m.ControlMode, "");
+  d.parameterPrompt(Msg::PromptControlChoice, m.ControlMode);
   d.newLine();
   if (m.ControlMode < 1.5f) {
-    d.printText(" Simulation à angle d'attaque beta constant", Ending::NewLine);
+    d.print(Msg::BetaHeldTitle, Ending::NewLine);
     m.betaref = m.beta;
-    promptDegrees(d, "Valeur minimum de xhi", m.xhimin, "°");
+    promptDegrees(d, Msg::PromptXhimin, m.xhimin);
   } else {
-    d.printText(" Simulation à angle de garde xhi constant", Ending::NewLine);
+    d.print(Msg::XhiHeldTitle, Ending::NewLine);
     m.xhiref = m.xhi;
   }
   d.pause();
 }
 
 void showStartingPoint(Dialogue& d, const MachineData& m) {
-  d.printText(" Calcul de simulation temporelle", Ending::NewLine);
+  d.print(Msg::TransientTitle, Ending::NewLine);
   d.newLine();
-  printValueLine(d, " Valeur initiale de psi  = ", m.psi, " Wb");
-  printValueLine(d, " Valeur initiale de psid = ", m.psid, " Wb");
-  printValueLine(d, " Valeur initiale de psiq = ", m.psiq, " Wb");
+  printValueLine(d, Msg::InitialPsiLine, m.psi);
+  printValueLine(d, Msg::InitialPsidLine, m.psid);
+  printValueLine(d, Msg::InitialPsiqLine, m.psiq);
   d.newLine();
-  printValueLine(d, " Valeur initiale de rau = ", degrees(m.rau), "°");
-  printValueLine(d, " Valeur initiale de mu  = ", degrees(m.mu), "°");
-  printValueLine(d, " Valeur initiale de nu  = ", degrees(m.nu), "°");
+  printValueLine(d, Msg::InitialRauLine, degrees(m.rau));
+  printValueLine(d, Msg::InitialMuLine, degrees(m.mu));
+  printValueLine(d, Msg::InitialNuLine, degrees(m.nu));
   d.newLine();
 }
 
 void askSettings(Dialogue& d, MachineData& m) {
-  d.parameterPrompt("valeur initiale de la dérivée de rau", m.drau, "rad/s");
-  d.parameterPrompt("valeur initiale de la dérivée de mu ", m.dmu, "rad/s");
-  d.parameterPrompt("valeur initiale de la dérivée de nu ", m.dnu, "rad/s");
+  d.parameterPrompt(Msg::PromptDrau, m.drau);
+  d.parameterPrompt(Msg::PromptDmu, m.dmu);
+  d.parameterPrompt(Msg::PromptDnu, m.dnu);
   d.newLine();
-  printValueLine(d, " Valeur initiale de la tension d'alimentation Udc = ", m.Udc, " V");
-  d.parameterPrompt("Valeur finale de la tension d'alimentation Udc", m.Udcfin, "V");
+  printValueLine(d, Msg::InitialUdcLine, m.Udc);
+  d.parameterPrompt(Msg::PromptUdcfin, m.Udcfin);
   d.newLine();
-  d.parameterPrompt("temps de début de la simulation temin", m.temin, "s");
-  d.parameterPrompt("temps de début du transitoire", m.tdt, "s");
-  d.parameterPrompt("temps de fin du transitoire de tension", m.tft, "s");
-  d.parameterPrompt("temps de fin de l'affichage temax", m.temax, "s");
-  d.parameterPrompt("pas temporel teinc", m.teinc, "s");
+  d.parameterPrompt(Msg::PromptTemin, m.temin);
+  d.parameterPrompt(Msg::PromptTdt, m.tdt);
+  d.parameterPrompt(Msg::PromptTft, m.tft);
+  d.parameterPrompt(Msg::PromptTemax, m.temax);
+  d.parameterPrompt(Msg::PromptTeinc, m.teinc);
   // The graduations are offered at 0.5 s and 0.2 p.u. every time.
   m.dtgrad = 0.5f;
-  d.parameterPrompt("écart entre deux graduations de temps", m.dtgrad, "s");
+  d.parameterPrompt(Msg::PromptDtgrad, m.dtgrad);
   m.dygrad = 0.2f;
-  d.parameterPrompt("écart entre deux graduations verticales", m.dygrad, "p.u.");
+  d.parameterPrompt(Msg::PromptDygrad, m.dygrad);
 }
 
 // Draws each finished step on the diagram and lets the window show it.
@@ -84,13 +84,12 @@ class DiagramPlotter : public StepObserver {
 // range whose results the float state keeps (the screens stay as they are).
 class StepNotice {
  public:
-  StepNotice(Host& host, const MachineData& m) : host_(host), shown_(stepBelowTrustworthyRange(m)) {
+  StepNotice(Dialogue& d, const MachineData& m) : host_(d.host()), shown_(stepBelowTrustworthyRange(m)) {
     if (!shown_) return;
-    char text[160];
-    std::snprintf(text, sizeof text, "pas de %.3g s trop petit pour les nombres en simple précision : "
-                  "résultats moins précis, prendre au moins %.2g s", double(m.teinc),
-                  double(smallestTrustworthyStep(m)));
-    host_.runNotice(text);
+    char step[32], least[32];
+    std::snprintf(step, sizeof step, "%.3g", double(m.teinc));
+    std::snprintf(least, sizeof least, "%.2g", double(smallestTrustworthyStep(m)));
+    host_.runNotice(fillPlaceholders(d.text(Msg::SmallStepNotice), {step, least}));
   }
   ~StepNotice() {
     if (shown_) host_.runNotice({});
@@ -123,7 +122,7 @@ void transientSimulation(Dialogue& d, MachineData& m, SimulationObserver* data) 
   voltagesAndTorques(m);
   showStartingPoint(d, m);
   askSettings(d, m);
-  const StepNotice notice(d.host(), m);
+  const StepNotice notice(d, m);
   drawAndIntegrate(d, m, data);
   d.readAnswer();
   m.Udc = m.Udcfin;

@@ -84,13 +84,15 @@ start=$SECONDS
 differing=0
 for script in "${keys[@]}"; do
   name="$(basename "$script" .keys)"
+  lang=()
+  case "$name" in *.*) lang=(--lang "${name##*.}") ;; esac  # NAME.en.keys: the English dialogue
   rm -rf linux windows && mkdir linux windows
   status=0
-  "$reference" --pictures linux <"$script" >linux.txt 2>&1 || status=$?
+  "$reference" "${lang[@]}" --pictures linux <"$script" >linux.txt 2>&1 || status=$?
   echo "=== status $status" >>linux.txt
   grep -q -x '=== read 1' linux.txt || fail "$reference does not run $script: $(head -n 3 linux.txt)"
   status=0
-  wine msa-headless.exe --pictures windows <"$script" >windows.txt 2>&1 || status=$?
+  wine msa-headless.exe "${lang[@]}" --pictures windows <"$script" >windows.txt 2>&1 || status=$?
   echo "=== status $status" >>windows.txt
   if ! cmp -s linux.txt windows.txt; then
     echo "windows check: ${script#"$here/"}: the transcript differs" >&2
