@@ -416,7 +416,7 @@ constexpr std::uint64_t toBinary(SoftExtended x) {
   }
   if (sig == 0 || field == 0) return sign;  // extended denormals are far below any denormal here
   const int exponent = field - kBias;  // of the top bit
-  if (exponent > static_cast<int>(maxField) - (1 - minExponent) + 1) return sign | (maxField << fractionBits);
+  if (exponent > static_cast<int>(maxField) - 1 - (1 - minExponent)) return sign | (maxField << fractionBits);
   // Bits of sig to drop: those below the precision, more below the normal range.
   int drop = 64 - precision;
   if (exponent < minExponent) drop += minExponent - exponent;
