@@ -11,21 +11,16 @@
 
 namespace msa {
 
-namespace {
-
-// cos of a stored angle, remembered for the last angle seen: in a simulation
-// the passes of a time step mostly end on the same single-precision alpha or
-// xhi. The same bits give the same result, so nothing changes but the time.
-Extended cosOf(float angle) {
-  thread_local std::uint32_t lastBits = 0;
-  thread_local Extended lastCos = 1.0L;  // cos(+0), the value for bits 0
+Extended CosineMemo::of(float angle) {
   const auto bits = std::bit_cast<std::uint32_t>(angle);
-  if (bits != lastBits) {
-    lastCos = extendedCos(angle);
-    lastBits = bits;
+  if (bits != lastBits_) {
+    lastCos_ = extendedCos(angle);
+    lastBits_ = bits;
   }
-  return lastCos;
+  return lastCos_;
 }
+
+namespace {
 
 bool outsideUnitRange(float c) { return c > 1.0f || c < -1.0f || std::isnan(c); }
 
@@ -46,9 +41,9 @@ void checkOverlap(const MachineData& m) {
   if (m.mu < 0.0f || std::isnan(m.mu)) throw ModelStop{StopReason::MuBelow0};
 }
 
-void xhiFixed(MachineData& m, ModelNotices& notices) {
+void xhiFixed(MachineData& m, ModelNotices& notices, CosineMemo& cosines) {
   fluxStep(m, notices);
-  const float cosval = float(cosOf(m.xhi) - overlapTerm(m));
+  const float cosval = float(cosines.of(m.xhi) - overlapTerm(m));
   if (outsideUnitRange(cosval)) throw ModelStop{StopReason::AlphaUndefined};
   const float sinval = sineOf(cosval);
   m.alpha = argument(cosval, sinval, notices);
@@ -60,23 +55,23 @@ void xhiFixed(MachineData& m, ModelNotices& notices) {
   m.beta = float((Extended(pi) / 3.0f + m.rau) + m.mu2);
 }
 
-void betaFixed(MachineData& m, ModelNotices& notices) {
+void betaFixed(MachineData& m, ModelNotices& notices, CosineMemo& cosines) {
   m.beta = m.betaref;
   fluxStep(m, notices);
   m.alpha = firingAngleFromAdvance(m);
   if (m.alpha > pi) throw ModelStop{StopReason::AlphaAbove180};
-  const float cosval = float(cosOf(m.alpha) + overlapTerm(m));
+  const float cosval = float(cosines.of(m.alpha) + overlapTerm(m));
   // No guard angle solves the overlap: hold xhi at its minimum instead.
   if (outsideUnitRange(cosval)) {
     m.xhi = m.xhimin;
-    return xhiFixed(m, notices);
+    return xhiFixed(m, notices, cosines);
   }
   const float sinval = sineOf(cosval);
   m.xhi = float(extendedAtan(Extended(sinval) / cosval));
   if (m.xhi < 0.0f) m.xhi = float(Extended(pi) + m.xhi);
   if (m.xhi < m.xhimin || std::isnan(m.xhi)) {
     m.xhi = m.xhimin;
-    return xhiFixed(m, notices);
+    return xhiFixed(m, notices, cosines);
   }
   m.mu = float(Extended(m.alpha) - m.xhi);
   checkOverlap(m);
@@ -101,12 +96,17 @@ float argument(float a, float b, ModelNotices& notices) {
   return b > 0 ? float(Extended(pi) / 2.0f - t) : float((3.0f * Extended(pi)) / 2.0f - t);
 }
 
-void resolveAngles(MachineData& m, ModelNotices& notices) {
+void resolveAngles(MachineData& m, ModelNotices& notices, CosineMemo& cosines) {
   if (m.ControlMode <= 1.5f) {
-    betaFixed(m, notices);
+    betaFixed(m, notices, cosines);
   } else {
-    xhiFixed(m, notices);
+    xhiFixed(m, notices, cosines);
   }
+}
+
+void resolveAngles(MachineData& m, ModelNotices& notices) {
+  CosineMemo fresh;
+  resolveAngles(m, notices, fresh);
 }
 
 }  // namespace msa

@@ -49,7 +49,7 @@ void solveFromState(MachineData& m, ModelNotices& notices, ModelMemo& memo) {
   if (memo.evaluation.restore(inputs, m)) return;
   CountedNotices counted(notices);
   solveCurrents(m);
-  resolveAngles(m, counted);
+  resolveAngles(m, counted, memo.cosines);
   const AngleTrig& t = memo.trig.of(m);
   commutationCoefficients(m, t);
   angleCoefficients(m, t);
