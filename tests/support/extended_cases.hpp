@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "numeric/soft_extended.hpp"
+#include "numeric/extended.hpp"
 
 #if defined(__x86_64__) && !defined(__clang__) && __SIZEOF_LONG_DOUBLE__ == 16
 #define MSA_HAVE_X87 1
@@ -339,18 +339,10 @@ inline Result software(Operation op, const Case& c) {
     case Operation::FromUint64: return bitsOf(SoftExtended(static_cast<unsigned long long>(c.raw)));
     case Operation::Compare: return comparisons(c.a == c.b, c.a != c.b, c.a < c.b, c.a <= c.b, c.a > c.b, c.a >= c.b);
     case Operation::Negate: {
-      const SoftExtended m = SoftExtended::fromBits(false, c.a.biasedExponent(), c.a.significand());
+      const SoftExtended m = magnitude(c.a);
       return {bitsOf(-c.a).high | bitsOf(m).high << 16, bitsOf(-c.a).low ^ (bitsOf(m).low << 1)};
     }
-    case Operation::Scale: {
-      // As the numeric layer's scaleByPowerOfTwo (here without its header).
-      const SoftExtended& x = c.a;
-      if (x.biasedExponent() == 0x7FFF || soft_extended_detail::isRefused(x)) return bitsOf(x.isNaN() ? x + x : x);
-      if (x.isZero()) return bitsOf(x);
-      const auto u = soft_extended_detail::unpack(x);
-      return bitsOf(soft_extended_detail::roundPack(u.negative, u.field + c.n,
-                                                    static_cast<soft_extended_detail::Wide>(u.sig) << 64));
-    }
+    case Operation::Scale: return bitsOf(scaleByPowerOfTwo(c.a, c.n));
     case Operation::Count: break;
   }
   return {};
