@@ -88,8 +88,11 @@ inline std::uint64_t significand(Random& r) {
   return sig;
 }
 
+// (Each draw a statement of its own: the order in which a call's arguments
+// are evaluated differs between compilers and targets.)
 inline SoftExtended normalWith(Random& r, int field) {
-  return SoftExtended::fromBits(r.chance(50), static_cast<std::uint16_t>(field), significand(r));
+  const bool negative = r.chance(50);
+  return SoftExtended::fromBits(negative, static_cast<std::uint16_t>(field), significand(r));
 }
 
 // Zeros, infinities and not-a-numbers of every kind x87 knows.
@@ -171,8 +174,10 @@ inline Case makeCase(Operation op, Random& r) {
           const Wide half = (static_cast<Wide>(b) << 63) + (low >> 1);
           const auto a = static_cast<std::uint64_t>(half >> 64);
           if ((a >> 63) == 0) continue;
-          c.a = SoftExtended::fromBits(r.chance(50), static_cast<std::uint16_t>(r.between(kBias - 100, kBias + 100)), a);
-          c.b = SoftExtended::fromBits(r.chance(50), static_cast<std::uint16_t>(r.between(kBias - 100, kBias + 100)), b);
+          const bool negativeA = r.chance(50), negativeB = r.chance(50);
+          const int fieldA = r.between(kBias - 100, kBias + 100), fieldB = r.between(kBias - 100, kBias + 100);
+          c.a = SoftExtended::fromBits(negativeA, static_cast<std::uint16_t>(fieldA), a);
+          c.b = SoftExtended::fromBits(negativeB, static_cast<std::uint16_t>(fieldB), b);
           break;
         }
       } else if (zone < 55 && c.a.biasedExponent() != 0x7FFF && c.b.biasedExponent() != 0x7FFF) {
