@@ -29,7 +29,7 @@ inline const char* name(Operation op) {
       "a + b", "a - b", "a * b", "a / b", "sqrt(a)",
       "float(a)", "double(a)", "int(a)", "long long(a)", "unsigned long long(a)",
       "from float", "from double", "from long long", "from unsigned long long",
-      "== != < <= > >=", "-a, |a|", "a * 2^n"};
+      "== != < <= > >=", "-a, magnitude(a)", "a * 2^n"};
   return names[static_cast<int>(op)];
 }
 

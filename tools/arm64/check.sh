@@ -48,7 +48,7 @@ cmake --build "$dir" -j"$jobs" --target msa-headless msa-tests >/dev/null
 echo "arm64 check: built ($((SECONDS - start)) s)"
 
 start=$SECONDS
-(cd "$dir" && ctest --output-on-failure -j"$jobs" >ctest.log 2>&1) ||
+(cd "$dir" && ctest --output-on-failure -j"$jobs" --timeout 600 >ctest.log 2>&1) ||
   { tail -n 40 "$dir/ctest.log" >&2; fail "unit tests under qemu-aarch64 (all of it: $dir/ctest.log)"; }
 echo "arm64 check: $(grep -o '[0-9]* tests passed.*' "$dir/ctest.log" | head -n 1) under qemu-aarch64 ($((SECONDS - start)) s)"
 
@@ -56,6 +56,7 @@ start=$SECONDS
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-run_arm64() { qemu-aarch64 -L /usr/aarch64-linux-gnu "$dir/msa-headless" --pictures "$1"; }
+# Bounded: a run that loops ends here, and differs.
+run_arm64() { timeout 600 qemu-aarch64 -L /usr/aarch64-linux-gnu "$dir/msa-headless" --pictures "$1"; }
 compare_with_reference "arm64 check" "$reference" run_arm64 "${keys[@]}" || exit 1
 echo "arm64 check: msa-headless: ${#keys[@]} key scripts as on x86-64 ($((SECONDS - start)) s)"
