@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds everything and runs the whole suite:
-# once as built for use, once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer (any report fails the run).
+# once as built for use, once with the software extended type, once more
+# under AddressSanitizer and UndefinedBehaviorSanitizer (any report fails the run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -13,10 +13,18 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
+# Once more with the software extended type on x86-64: the same golden
+# transcripts and pictures, the same unit tests (under half a minute).
+cmake -S . -B build-soft -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMSA_SOFT_EXTENDED=ON -DMSA_WINDOW=OFF >/dev/null
+cmake --build build-soft -j"$jobs" --target msa-headless msa-tests
+(cd build-soft && ctest --output-on-failure -j"$jobs")
+
 # The Debian package and the Windows zip, made and checked as users get them.
 bash tools/package.sh
 bash tools/check_package.sh
 bash tools/windows/check.sh
+# The same on 64-bit ARM (no x87 there), built across and run under qemu.
+bash tools/arm64/check.sh
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMSA_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"

@@ -2,6 +2,7 @@
 
 #include "app/screens.hpp"
 #include "model/model_stop.hpp"
+#include "numeric/extended.hpp"
 #include "studies/excitation_study.hpp"
 #include "studies/stop_report.hpp"
 #include "studies/study_io.hpp"
@@ -13,7 +14,6 @@ namespace msa {
 namespace {
 
 void showStatusLines(Dialogue& d, const MachineData& m) {
-  using LD = long double;
   struct Line {
     Msg text;
     float value;
@@ -23,7 +23,7 @@ void showStatusLines(Dialogue& d, const MachineData& m) {
       {Msg::StatusXhi, degrees(m.xhi)},
       {Msg::StatusMu, degrees(m.mu)},
       // Multiplied before dividing, unlike the speed prompts: the last digit may differ.
-      {Msg::StatusSpeed, float((30.0f * LD(m.omegam)) / pi)},
+      {Msg::StatusSpeed, float((30.0f * Extended(m.omegam)) / pi)},
       {Msg::StatusCurrent, m.Idc},
       {Msg::StatusVoltage, m.udc},
   };

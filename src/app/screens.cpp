@@ -1,5 +1,7 @@
 #include "app/screens.hpp"
 
+#include "numeric/extended.hpp"
+
 namespace msa {
 
 void titleScreen(Dialogue& d, MachineData& m) {
@@ -16,7 +18,6 @@ void titleScreen(Dialogue& d, MachineData& m) {
 }
 
 void dataEntry(Dialogue& d, MachineData& m) {
-  using LD = long double;
   d.clearScreen();
   d.print(Msg::DataTitle, Ending::NewLine);
   d.newLine();
@@ -27,7 +28,7 @@ void dataEntry(Dialogue& d, MachineData& m) {
   d.parameterPrompt(Msg::PromptLc, m.lc);
   d.parameterPrompt(Msg::PromptMutual, m.M);
   d.parameterPrompt(Msg::PromptLr, m.Lr);
-  m.M2Lr = float((LD(m.M) * m.M * 1.5) / m.Lr);
+  m.M2Lr = float((Extended(m.M) * m.M * 1.5) / m.Lr);
   d.parameterPrompt(Msg::PromptDamperResistance, m.rA);
   d.parameterPrompt(Msg::PromptFriction, m.romegam);
   d.parameterPrompt(Msg::PromptInertia, m.J);

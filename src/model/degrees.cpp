@@ -1,11 +1,10 @@
 #include "model/degrees.hpp"
 
 #include "data/machine_data.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
 
-using LD = long double;
-
-float degrees(float angle) { return float((LD(angle) / pi) * 180.0f); }
+float degrees(float angle) { return float((Extended(angle) / pi) * 180.0f); }
 
 }  // namespace msa

@@ -4,15 +4,14 @@
 
 #include "data/machine_data.hpp"
 #include "model/degrees.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
 
 namespace {
 
-using LD = long double;
-
 // The speed in r/min, as the speed prompts convert it.
-float rpm(float omegam) { return float((LD(omegam) / pi) * 30.0f); }
+float rpm(float omegam) { return float((Extended(omegam) / pi) * 30.0f); }
 
 }  // namespace
 

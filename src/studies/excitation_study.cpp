@@ -1,12 +1,11 @@
 #include "studies/excitation_study.hpp"
 
 #include "model/steady_state.hpp"
+#include "numeric/extended.hpp"
 #include "studies/iteration_screen.hpp"
 #include "studies/study_io.hpp"
 
 namespace msa {
-
-using LD = long double;
 
 namespace {
 
@@ -34,7 +33,7 @@ void chapterOne(Dialogue& d, MachineData& m, ModelNotices& notices) {
   const FieldEmf emf = closedFormExcitation(m);
   printValueLine(d, Msg::FundamentalCurrentLine, m.I1);
   printValueLine(d, Msg::CommutationEmfLine, m.Ec);
-  printValueLine(d, Msg::CommutationFluxLine, float(LD(m.Ec) / m.omega));
+  printValueLine(d, Msg::CommutationFluxLine, float(Extended(m.Ec) / m.omega));
   printValueLine(d, Msg::FieldEmfLine, m.Ef);
   printValueLine(d, Msg::MfifProductLine, m.mfif);
   // A direction that cannot be found is reported here, after the emfs.
@@ -59,7 +58,7 @@ void results(Dialogue& d, MachineData& m) {
   printValueLine(d, Msg::PsiLine, m.psi);
   printValueLine(d, Msg::CemLine, m.Cem);
   printFriction(d, m);
-  d.print(Msg::ShaftTorqueLine, {m.Cmec, float(LD(m.omegam) * m.Cmec)}, Ending::NewLine);
+  d.print(Msg::ShaftTorqueLine, {m.Cmec, float(Extended(m.omegam) * m.Cmec)}, Ending::NewLine);
   d.newLine();
   d.pause();
 }

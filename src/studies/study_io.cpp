@@ -1,25 +1,25 @@
 #include "studies/study_io.hpp"
 
+#include "numeric/extended.hpp"
+
 namespace msa {
 
-using LD = long double;
-
 void promptDegrees(Dialogue& d, Msg prompt, float& angle) {
-  angle = float((LD(angle) / pi) * 180.0f);
+  angle = float((Extended(angle) / pi) * 180.0f);
   d.parameterPrompt(prompt, angle);
-  angle = float((LD(angle) / 180.0f) * pi);
+  angle = float((Extended(angle) / 180.0f) * pi);
 }
 
 void promptRpm(Dialogue& d, Msg prompt, float& speed) {
-  speed = float((LD(speed) / pi) * 30.0f);
+  speed = float((Extended(speed) / pi) * 30.0f);
   d.parameterPrompt(prompt, speed);
-  speed = float((LD(speed) / 30.0f) * pi);
+  speed = float((Extended(speed) / 30.0f) * pi);
 }
 
 void printValueLine(Dialogue& d, Msg line, float value) { d.print(line, {value}, Ending::NewLine); }
 
 void printFriction(Dialogue& d, const MachineData& m) {
-  d.print(Msg::FrictionLine, {m.Cfrot, float(LD(m.omegam) * m.Cfrot)}, Ending::NewLine);
+  d.print(Msg::FrictionLine, {m.Cfrot, float(Extended(m.omegam) * m.Cfrot)}, Ending::NewLine);
 }
 
 void printControlChoice(Dialogue& d) {
