@@ -30,7 +30,9 @@
   let screenText = '';
   let audio = null;
   let ended = false;
-  const timing = { firstWait: null, waits: 0, lastWait: null, lastEnter: null };
+  // When things happened (performance.now()), and how many answer lines the
+  // program has asked for: read by the checks (tools/web/check-page.mjs).
+  const timing = { firstWait: null, waits: 0, lastWait: null, lastEnter: null, reads: 0 };
 
   function push(event) {
     if (ended) return;
@@ -234,6 +236,7 @@
       const before = screenText.split('\n');
       const changed = text.split('\n').filter((row, i) => row.trim() !== '' && row !== before[i]);
       screenText = text;
+      timing.reads += 1;
       textMirror.textContent = text;
       announce.textContent = changed.join('\n');
     },
@@ -259,6 +262,9 @@
     yieldToBrowser() {
       return new Promise((resolve) => { yieldResolve = resolve; channel.port2.postMessage(0); });
     },
+    // Whether the program is waiting for a key, every key given taken.
+    waiting() { return wake !== null && queue.length === 0; },
+    text() { return screenText; },
     playScript() { return play.script || ''; },
     session() { return session; },
     link: sessionLink,
