@@ -10,6 +10,7 @@
 #include "diagram/plot_step.hpp"
 #include "diagram/world_window.hpp"
 #include "dialogue/dialogue.hpp"
+#include "numeric/extended.hpp"
 
 using namespace msa;
 
@@ -18,9 +19,6 @@ namespace {
 constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-#define NEEDS_EXTENDED()                                   \
-  if (std::numeric_limits<long double>::digits != 64)      \
-  GTEST_SKIP() << "pixels worked out with the x87 80-bit long double"
 
 class NoKeys : public Host {
  public:
@@ -104,7 +102,6 @@ TEST_F(Diagram, ClearsAndPrintsHeaderAndLegend) {
 }
 
 TEST_F(Diagram, DefaultFrameAxesAndTicks) {
-  NEEDS_EXTENDED();
   drawDiagram(d, m);
   EXPECT_EQ(litRows(0), span(0, 349));       // left frame, across the header
   EXPECT_EQ(litRows(10), span(0, 349));      // vertical axis
@@ -124,7 +121,6 @@ TEST_F(Diagram, DefaultFrameAxesAndTicks) {
 }
 
 TEST_F(Diagram, TicksRunBothWaysFromZero) {
-  NEEDS_EXTENDED();
   m.temin = -1.05f;  // t = -1, -0.5, 0 on columns 8, 83, 158
   m.ymin = -0.5f;    // y = -0.4, -0.2, 0 on rows 331, 294, 257
   drawDiagram(d, m);
@@ -135,7 +131,6 @@ TEST_F(Diagram, TicksRunBothWaysFromZero) {
 }
 
 TEST_F(Diagram, SettingsThatDrawNoTicks) {
-  NEEDS_EXTENDED();
   const struct {
     float temin, temax, dtgrad, dygrad;
   } cases[] = {
@@ -154,7 +149,6 @@ TEST_F(Diagram, SettingsThatDrawNoTicks) {
 }
 
 TEST_F(Diagram, PlotStepPutsEachCurveOnItsScale) {
-  NEEDS_EXTENDED();
   plotStep(d, defaultWindow(), defaultsAt(1.0f), defaultsAt(1.0005f));
   EXPECT_EQ(rowsOfColour(12), (std::set<int>{147}));  // 1146 r/min
   EXPECT_EQ(rowsOfColour(13), (std::set<int>{297}));  // mu 6.1°
@@ -162,13 +156,12 @@ TEST_F(Diagram, PlotStepPutsEachCurveOnItsScale) {
   EXPECT_EQ(rowsOfColour(15), (std::set<int>{223}));  // 5 A
   EXPECT_EQ(screen.colour(), Colour::White);
 
-  using LD = long double;
-  const float angle = float((LD(50) / 180) * pi);
+  const float angle = float((Extended(50) / 180) * pi);
   const struct {
     float CurveValues::*field;
     float onePerUnit;
     std::uint8_t colour;
-  } curves[] = {{&CurveValues::omegam, float(LD(50) * pi), 12},  // 1500 r/min
+  } curves[] = {{&CurveValues::omegam, float(Extended(50) * pi), 12},  // 1500 r/min
                 {&CurveValues::mu, angle, 13},
                 {&CurveValues::xhi, angle, 14},
                 {&CurveValues::Idc, 11.31371f, 15}};
@@ -245,7 +238,7 @@ TEST(TickLoop, StepLostInTheRoundingEndsWhereThePositionStalls) {
       last = position;
     });
     EXPECT_NE(last, 0.0f) << step;
-    EXPECT_EQ(float((long double)last + step), last) << step;
+    EXPECT_EQ(float(Extended(last) + step), last) << step;
     EXPECT_NE(previous, last) << step;  // the stalled position comes once
   }
 }

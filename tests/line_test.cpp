@@ -11,14 +11,13 @@
 #include "diagram/line.hpp"
 #include "diagram/world_window.hpp"
 #include "dialogue/screen.hpp"
+#include "numeric/extended.hpp"
 
 using namespace msa;
 
 namespace {
 
 using PixelSet = std::set<std::pair<int, int>>;  // (column, row)
-
-bool extended() { return std::numeric_limits<long double>::digits == 64; }
 
 PixelSet lit(const Picture& picture) {
   PixelSet pixels;
@@ -97,16 +96,16 @@ TEST(LineFarEnds, CutTheEdgeWhereTheSameLineWithNearEndsDoes) {
   const struct {
     PixelPoint a, b, nearA, nearB;
   } cases[] = {
-      {{100, 100}, {100 + 3e20L, 100 + 1e20L}, {100, 100}, {1000, 400}},
-      {{-1e30L, 100}, {1e30L, 100}, {-5000, 100}, {5000, 100}},
-      {{-1e15L, -1e15L}, {1e15L, 1e15L}, {-1000, -1000}, {1000, 1000}},
-      {{320, 175}, {320, 1e40L}, {320, 175}, {320, 5000}},
+      {{100, 100}, {100 + 3e20, 100 + 1e20}, {100, 100}, {1000, 400}},
+      {{-1e30, 100}, {1e30, 100}, {-5000, 100}, {5000, 100}},
+      {{-1e15, -1e15}, {1e15, 1e15}, {-1000, -1000}, {1000, 1000}},
+      {{320, 175}, {320, 1e40}, {320, 175}, {320, 5000}},
   };
   for (const auto& c : cases) EXPECT_EQ(drawn(c.a, c.b), drawn(c.nearA, c.nearB)) << c.nearB.column;
   // one column over on the way to a row 1e30 away: the crossing of row 0 lies
   // a vanishing fraction right of column 300
-  EXPECT_EQ(drawn({300, 200}, {301, -1e30L}), run(300, 0, 300, 200));
-  EXPECT_EQ(drawn({301, -1e30L}, {300, 200}), run(300, 0, 300, 200));
+  EXPECT_EQ(drawn({300, 200}, {301, -1e30}), run(300, 0, 300, 200));
+  EXPECT_EQ(drawn({301, -1e30}, {300, 200}), run(300, 0, 300, 200));
 }
 
 // (0, 0)-(640, 350) puts user unit x on column x and y on row 349 - y.
@@ -118,7 +117,6 @@ PixelSet drawnInUnits(float xa, float ya, float xb, float yb,
 }
 
 TEST(LineFarEnds, HugeFiniteUserValuesStillClip) {
-  if (!extended()) GTEST_SKIP() << "pixels worked out with the x87 80-bit long double";
   EXPECT_EQ(drawnInUnits(100, 49, 100, 3e38f), run(100, 0, 100, 300));
   EXPECT_EQ(drawnInUnits(-3e38f, 175, 3e38f, 175), run(0, 174, 639, 174));
   EXPECT_EQ(drawnInUnits(100, 49, 101, -3e38f), run(100, 300, 100, 349));
@@ -152,23 +150,21 @@ TEST(WorldWindow, MapsToTheNearestPixelHalvesAwayFromZero) {
   const struct {
     WorldWindow window;
     float x, y;
-    long double column, row;
-    bool needsExtended;
+    Extended column, row;
   } cases[] = {
       // 1024 units wide and high: u = x * 0.625 and v = y * 0.341796875, both exact
-      {setWorldWindow(0, 0, 1024, 1024), 4, 256, 3, 349 - 88, false},     // 2.5 and 87.5
-      {setWorldWindow(0, 0, 1024, 1024), -4, -256, -3, 349 + 88, false},  // -2.5 and -87.5
-      {setWorldWindow(0, 0, 1024, 1024), 1024, 1024, 640, -1, false},
+      {setWorldWindow(0, 0, 1024, 1024), 4, 256, 3, 349 - 88},     // 2.5 and 87.5
+      {setWorldWindow(0, 0, 1024, 1024), -4, -256, -3, 349 + 88},  // -2.5 and -87.5
+      {setWorldWindow(0, 0, 1024, 1024), 1024, 1024, 640, -1},
       // the default diagram
-      {setWorldWindow(-0.05f, -0.1f, 3.2f, 1.4f), -0.05f, -0.1f, 0, 349, true},
-      {setWorldWindow(-0.05f, -0.1f, 3.2f, 1.4f), 0, 0, 10, 326, true},
-      {setWorldWindow(-0.05f, -0.1f, 3.2f, 1.4f), 3.2f, 1, 640, 92, true},
-      {setWorldWindow(-0.05f, -0.1f, 3.2f, 1.4f), 3.2f, 1.4f, 640, -1, true},
+      {setWorldWindow(-0.05f, -0.1f, 3.2f, 1.4f), -0.05f, -0.1f, 0, 349},
+      {setWorldWindow(-0.05f, -0.1f, 3.2f, 1.4f), 0, 0, 10, 326},
+      {setWorldWindow(-0.05f, -0.1f, 3.2f, 1.4f), 3.2f, 1, 640, 92},
+      {setWorldWindow(-0.05f, -0.1f, 3.2f, 1.4f), 3.2f, 1.4f, 640, -1},
       // before any window is set, coordinates are pixels
-      {WorldWindow{}, 12.4f, 7.5f, 12, 8, false},
+      {WorldWindow{}, 12.4f, 7.5f, 12, 8},
   };
   for (const auto& c : cases) {
-    if (c.needsExtended && !extended()) continue;  // worked out with the 80-bit long double
     const auto p = mapToPixel(c.window, c.x, c.y);
     ASSERT_TRUE(p) << c.x;
     EXPECT_EQ(p->column, c.column) << c.x;

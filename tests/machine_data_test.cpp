@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "data/machine_data.hpp"
+#include "numeric/extended.hpp"
 
 using namespace msa;
 
@@ -41,8 +42,6 @@ TEST(MachineData, DefaultsRestoreTheSettingsAndKeepTheStateReached) {
 
 // These depend on the products being formed in 80-bit extended precision.
 TEST(MachineData, DefaultAnglesAndSpeedRoundOnceFromExtendedProducts) {
-  if (sizeof(long double) < 10 || std::numeric_limits<long double>::digits != 64)
-    GTEST_SKIP() << "needs the x87 80-bit long double";
   MachineData m;
   loadDefaults(m);
   EXPECT_FLOAT_EQ(m.xhi, 0.86393803f);
@@ -54,22 +53,19 @@ TEST(MachineData, DefaultAnglesAndSpeedRoundOnceFromExtendedProducts) {
 
 // Converting to the unit shown and back, as a prompt answered with Enter does.
 float throughDegrees(float angle) {
-  using LD = long double;
-  const float shown = float((LD(angle) / pi) * 180.0f);
-  return float((LD(shown) / 180.0f) * pi);
+  const float shown = float((Extended(angle) / pi) * 180.0f);
+  return float((Extended(shown) / 180.0f) * pi);
 }
 
 TEST(MachineData, EnterAtTheGuardAnglePromptMovesItOneStepDown) {
-  if (std::numeric_limits<long double>::digits != 64) GTEST_SKIP() << "needs the x87 80-bit long double";
   MachineData m;
   loadDefaults(m);
   EXPECT_EQ(bits(throughDegrees(m.xhi)), bits(0.86393797f));
   EXPECT_EQ(bits(throughDegrees(m.mu)), bits(m.mu));
   EXPECT_EQ(bits(throughDegrees(m.xhimin)), bits(m.xhimin));
-  using LD = long double;
-  const float rpm = float((LD(m.omegam) / pi) * 30.0f);
+  const float rpm = float((Extended(m.omegam) / pi) * 30.0f);
   EXPECT_EQ(rpm, 1146.0f);
-  EXPECT_EQ(bits(float((LD(rpm) / 30.0f) * pi)), bits(m.omegam));
+  EXPECT_EQ(bits(float((Extended(rpm) / 30.0f) * pi)), bits(m.omegam));
 }
 
 }  // namespace

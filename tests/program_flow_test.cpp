@@ -56,7 +56,6 @@ TEST(ProgramFlow, StartUpReachesTheMenuOnlyAfterTheExcitationStudy) {
 }
 
 TEST(ProgramFlow, FirstMenuShowsComputedStatusLines) {
-  SKIP_WITHOUT_EXTENDED_PRECISION();
   const HeadlessRun run = runHeadless(kToFirstMenu + "f\n");
   ASSERT_EQ(run.screens.size(), 22u);
   const auto& menu = run.last();

@@ -142,7 +142,6 @@ TEST_F(ResultsTest, StartFilesAreOpenedWholeOrNotAtAll) {
 }
 
 TEST_F(ResultsTest, CsvHoldsEveryRunStartingStateAndSteps) {
-  SKIP_WITHOUT_EXTENDED_PRECISION();
   const Outcome o = run("--csv=" + path("data.csv"), kToFirstMenu + kTwoRuns + "f\n");
   ASSERT_EQ(o.status, 0) << o.err;
   const auto rows = lines(slurp(dir_ / "data.csv"));
@@ -171,7 +170,6 @@ TEST_F(ResultsTest, CsvHoldsEveryRunStartingStateAndSteps) {
 const std::string kDefaultRunSetUp = "s\n" + enters(14);
 
 TEST_F(ResultsTest, BreakStopsTheRunningSimulationAfterItsStep) {
-  SKIP_WITHOUT_EXTENDED_PRECISION();
   // The first {BREAK} is next in line when the run starts; the second comes
   // while the menu answer is read, and is ignored.
   const Outcome o = run("--csv " + path("data.csv"), kToFirstMenu + kDefaultRunSetUp + "{BREAK}\n{BREAK}f\n");
@@ -211,7 +209,6 @@ std::string pgmPixels(const fs::path& path) {
 }
 
 TEST_F(ResultsTest, SaveWritesThePictureAndTheLastRunWithoutTouchingTheDialogue) {
-  SKIP_WITHOUT_EXTENDED_PRECISION();
   fs::create_directories(dir_ / "saves");
   // At the first menu (no run yet), at the report of a run stopped at its
   // first step, and at the menu after it.

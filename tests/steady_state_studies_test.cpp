@@ -19,7 +19,6 @@ std::string statusValue(const HeadlessRun& run, int screen, const std::string& l
 }
 
 TEST(ExcitationStudy, OperatingPointScreenWithTheDefaults) {
-  SKIP_WITHOUT_EXTENDED_PRECISION();
   const HeadlessRun run = runHeadless(kToFirstMenu);
   const int pause = run.find(" Angle alpha d'allumage =");
   ASSERT_GE(pause, 0);
@@ -35,7 +34,6 @@ TEST(ExcitationStudy, OperatingPointScreenWithTheDefaults) {
 }
 
 TEST(ExcitationStudy, ChapterOneAndResultsScreens) {
-  SKIP_WITHOUT_EXTENDED_PRECISION();
   const HeadlessRun run = runHeadless(kToFirstMenu);
   const int chapterOne = run.find(" Calcul selon le chapitre 1");
   ASSERT_GE(chapterOne, 0);
@@ -61,7 +59,6 @@ TEST(ExcitationStudy, IterationChoiceDecidesTheWaits) {
 }
 
 TEST(SupplyVoltageStudy, EnterEverywhereReproducesTheExcitationSteadyState) {
-  SKIP_WITHOUT_EXTENDED_PRECISION();
   const HeadlessRun first = runHeadless(kToFirstMenu);
   const int results = first.find(" Fin des itérations");
   ASSERT_GE(results, 0);
@@ -82,7 +79,6 @@ TEST(SupplyVoltageStudy, EnterEverywhereReproducesTheExcitationSteadyState) {
 }
 
 TEST(SupplyVoltageStudy, PromptsInOrderWithTheirConversions) {
-  SKIP_WITHOUT_EXTENDED_PRECISION();
   const HeadlessRun run = runHeadless(keys("u||||1|||||"));
   const int choice = run.find(" Calcul utilisant le chapitre 2", 22);
   ASSERT_GE(choice, 0);
@@ -108,7 +104,6 @@ struct StopCase {
 
 // Each of the four stops of the angle resolution, reached from the dialogue.
 TEST(ModelStops, ReachedFromTheDialogueThenTheMenuShowsTheValuesReached) {
-  SKIP_WITHOUT_EXTENDED_PRECISION();
   const std::vector<StopCase> cases{
       {"zero overlap", "e|||||0||||", "arrêt sur impossibilité de calculer alpha en te =  0 s avec I =  5 A"},
       {"negative current", "e|||-5||||||", " impossibilité car mu < 0° en te = 0 s avec I = -5 A"},

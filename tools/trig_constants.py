@@ -1,15 +1,22 @@
 #!/usr/bin/env python3
-"""Constants of src/model/extended_trig.cpp, as long double hex literals.
+"""Writes src/model/extended_trig_constants.hpp, the constants of the model's
+own trigonometry (src/model/extended_trig.cpp, extended_atan.cpp).
 
-pi comes from Machin's formula in exact integer arithmetic, the polynomial
-coefficients are the Taylor coefficients 1/n!, each rounded once to the
-64-bit significand of the x87 long double (round to nearest, ties to even).
-Run: python3 tools/trig_constants.py
+pi comes from Machin's formula in exact integer arithmetic, arctangents of the
+table from Euler's series, also in integers; every value is rounded once to
+the 64-bit significand of the x87 extended format (round to nearest, ties to
+even) and written as extendedConstant(significand, exponent), the same value
+on every target.
+Run: python3 tools/trig_constants.py > src/model/extended_trig_constants.hpp
 """
 from fractions import Fraction
 
-BITS = 64          # significand of the 80-bit long double
-PI_BITS = 400      # far more than the 3-part split below needs
+BITS = 64            # significand of the extended format
+MAX_EXPONENT = 16383  # of the largest finite extended value
+WINDOW = 256         # bits of 2/pi the exact reduction multiplies with
+PAD_WORDS = 3        # zero words before the bits of 2/pi (see the reduction)
+PI_BITS = MAX_EXPONENT + WINDOW + 400
+ATAN_STEPS = 64      # the arctangent table holds atan(j/64)
 
 
 def arctan_inverse(n, one):
@@ -23,10 +30,43 @@ def arctan_inverse(n, one):
     return total
 
 
-def pi_fraction():
-    one = 1 << (PI_BITS + 20)
-    scaled = 4 * (4 * arctan_inverse(5, one) - arctan_inverse(239, one))
-    return Fraction(scaled >> 20, 1 << PI_BITS)
+def pi_scaled(bits):
+    """floor-ish of pi * 2^bits, within a few units."""
+    one = 1 << (bits + 20)
+    return (4 * (4 * arctan_inverse(5, one) - arctan_inverse(239, one))) >> 20
+
+
+def pi_fraction(bits=400):
+    return Fraction(pi_scaled(bits), 1 << bits)
+
+
+def arctan_fraction(p, q, bits=400):
+    """arctan(p/q), 0 < p/q <= 1, by Euler's series
+    atan x = x/(1+x^2) sum_n c_n y^n, y = x^2/(1+x^2), c_0 = 1, c_n = c_(n-1) 2n/(2n+1)."""
+    one = 1 << (bits + 20)
+    y_num, y_den = p * p, q * q + p * p
+    term = one
+    total = 0
+    n = 0
+    while term:
+        total += term
+        n += 1
+        term = term * (2 * n) * y_num // ((2 * n + 1) * y_den)
+    return Fraction(total * p * q, y_den * one)
+
+
+def split(v):
+    """(significand, exponent) of v, which must have at most 64 bits."""
+    assert v > 0
+    e = 0
+    while v >= 1 << BITS:
+        v /= 2
+        e += 1
+    while v < 1 << (BITS - 1):
+        v *= 2
+        e -= 1
+    assert v.denominator == 1, "more than 64 significant bits"
+    return int(v), e
 
 
 def round_to_bits(v, bits=BITS):
@@ -52,22 +92,13 @@ def truncate_to_multiple(v, step):
     return Fraction((v / step).numerator // (v / step).denominator) * step
 
 
-def hex_literal(v):
-    """A long double hex literal for v, which must have at most 64 bits."""
+def constant(v):
+    """extendedConstant(...) for v, which must have at most 64 bits; negative ones negated."""
     if v == 0:
-        return "0.0L"
-    sign = "-" if v < 0 else ""
-    v = abs(v)
-    e = 0
-    while v >= 2:
-        v /= 2
-        e += 1
-    while v < 1:
-        v *= 2
-        e -= 1
-    frac = (v - 1) * (1 << 64)
-    assert frac.denominator == 1 and frac.numerator % 2 == 0, "more than 64 significant bits"
-    return f"{sign}0x1.{int(frac):016x}p{e}L"
+        return "Extended(0)"
+    m, e = split(abs(v))
+    text = f"extendedConstant(0x{m:016x}, {e})"
+    return "-" + text if v < 0 else text
 
 
 def factorial(n):
@@ -77,26 +108,102 @@ def factorial(n):
     return out
 
 
+def two_over_pi_words():
+    """The bits of 2/pi after the point, 32 to a word, after PAD_WORDS zero words."""
+    bits = MAX_EXPONENT + WINDOW + 64
+    words = (bits + 31) // 32
+    scaled = ((1 << (PI_BITS + 32 * words + 1)) // pi_scaled(PI_BITS))  # 2/pi * 2^(32 words)
+    out = [0] * PAD_WORDS
+    for i in range(words):
+        out.append((scaled >> (32 * (words - 1 - i))) & 0xFFFFFFFF)
+    return out
+
+
 def main():
     half_pi = pi_fraction() / 2
     part1 = truncate_to_multiple(half_pi, Fraction(1, 1 << 31))
     part2 = truncate_to_multiple(half_pi - part1, Fraction(1, 1 << 63))
     part3 = round_to_bits(half_pi - part1 - part2)
-    left = abs(half_pi - part1 - part2 - part3)
-    print(f"kTwoOverPi   = {hex_literal(round_to_bits(1 / half_pi))}")
-    print(f"kQuarterPi   = {hex_literal(round_to_bits(half_pi / 2))}")
-    print(f"kHalfPiPart1 = {hex_literal(part1)}  // {part1.numerator.bit_length()} bits")
-    print(f"kHalfPiPart2 = {hex_literal(part2)}  // {(part2 * (1 << 63)).numerator.bit_length()} bits")
-    print(f"kHalfPiPart3 = {hex_literal(part3)}")
-    print(f"|pi/2 - parts| < 2^{float(left).hex()} (log2 {len(bin(int(1 / left))) - 2})")
-    print("kSin (r^3 ... r^19):")
-    for j in range(9):
-        n = 2 * j + 3
-        print(f"  {hex_literal(round_to_bits(Fraction((-1) ** (j + 1), factorial(n))))},  // {'-' if j % 2 == 0 else '+'}1/{n}!")
-    print("kCos (r^4 ... r^20):")
-    for j in range(9):
-        n = 2 * j + 4
-        print(f"  {hex_literal(round_to_bits(Fraction((-1) ** j, factorial(n))))},  // {'+' if j % 2 == 0 else '-'}1/{n}!")
+    high = round_to_bits(half_pi)
+    low = round_to_bits(half_pi - high)
+    sin_terms = [round_to_bits(Fraction((-1) ** (j + 1), factorial(2 * j + 3))) for j in range(9)]
+    cos_terms = [round_to_bits(Fraction((-1) ** j, factorial(2 * j + 4))) for j in range(9)]
+    atan_terms = [round_to_bits(Fraction((-1) ** (j + 1), 2 * j + 3)) for j in range(5)]
+    words = two_over_pi_words()
+    out = []
+    w = out.append
+    w("#pragma once")
+    w("")
+    w("// Written by tools/trig_constants.py: do not edit.")
+    w("#include <cstdint>")
+    w("")
+    w('#include "numeric/extended.hpp"')
+    w("")
+    w("namespace msa {")
+    w("")
+    w("// The constants of the model's own trigonometry (extended_trig.cpp,")
+    w("// extended_atan.cpp): pi by Machin's formula in exact integers, the")
+    w("// arctangents by Euler's series, each value rounded once to the 64-bit")
+    w("// significand of the extended format.")
+    w("namespace trig_constants {")
+    w("")
+    w(f"inline constexpr Extended kTwoOverPi = {constant(round_to_bits(1 / half_pi))};")
+    w(f"inline constexpr Extended kQuarterPi = {constant(round_to_bits(half_pi / 2))};")
+    w("// pi/2 in three parts: the first cut to a multiple of 2^-31 (31 bits), the")
+    w("// rest cut to a multiple of 2^-63 (30 bits), what then remains rounded;")
+    w("// pi/2 less all three is below 2^-129.")
+    w(f"inline constexpr Extended kHalfPiPart1 = {constant(part1)};")
+    w(f"inline constexpr Extended kHalfPiPart2 = {constant(part2)};")
+    w(f"inline constexpr Extended kHalfPiPart3 = {constant(part3)};")
+    w("// pi/2 rounded, and what it lacks of pi/2, rounded.")
+    w(f"inline constexpr Extended kHalfPiHigh = {constant(high)};")
+    w(f"inline const Extended kHalfPiLow = {constant(low)};")
+    w("")
+    w("// Taylor coefficients, each 1/n! rounded once: sin r = r + r^3 S(r^2) with")
+    w("// S = -1/3! + r^2/5! - ... - r^16/19!, cos r = 1 - r^2/2 + r^4 C(r^2) with")
+    w("// C = 1/4! - r^2/6! + ... + r^16/20!. For |r| <= pi/4 the first terms left")
+    w("// out (r^21/21!, r^22/22!) are below 2^-72 of the result.")
+    w("inline const Extended kSin[] = {")
+    for j, v in enumerate(sin_terms):
+        w(f"    {constant(v)},  // {'-' if j % 2 == 0 else '+'}1/{2 * j + 3}!")
+    w("};")
+    w("inline const Extended kCos[] = {")
+    for j, v in enumerate(cos_terms):
+        w(f"    {constant(v)},  // {'+' if j % 2 == 0 else '-'}1/{2 * j + 4}!")
+    w("};")
+    w("")
+    w("// atan d = d + d^3 A(d^2), A = -1/3 + d^2/5 - ... - d^8/11, each 1/n rounded")
+    w("// once; for |d| <= 2^-7 the first term left out (d^13/13) is below 2^-87 of d.")
+    w("inline const Extended kAtan[] = {")
+    for j, v in enumerate(atan_terms):
+        w(f"    {constant(v)},  // {'-' if j % 2 == 0 else '+'}1/{2 * j + 3}")
+    w("};")
+    w(f"// atan(j/{ATAN_STEPS}) for j = 0 ... {ATAN_STEPS}, as a rounded high part and the rounded rest.")
+    w("struct AtanPoint {")
+    w("  Extended high, low;")
+    w("};")
+    w("inline const AtanPoint kAtanTable[] = {")
+    w("    {Extended(0), Extended(0)},")
+    for j in range(1, ATAN_STEPS + 1):
+        v = arctan_fraction(j, ATAN_STEPS)
+        h = round_to_bits(v)
+        lo = round_to_bits(v - h)
+        w(f"    {{{constant(h)}, {constant(lo)}}},")
+    w("};")
+    w("")
+    w(f"// The bits of 2/pi after the point, 32 to a word, first word first, after")
+    w(f"// {PAD_WORDS} zero words: enough for a window of {WINDOW} bits that starts 64 bits")
+    w(f"// before the exponent of the largest argument ({MAX_EXPONENT}).")
+    w(f"inline constexpr int kTwoOverPiPadWords = {PAD_WORDS};")
+    w(f"inline constexpr std::uint32_t kTwoOverPiBits[] = {{")
+    for i in range(0, len(words), 8):
+        w("    " + " ".join(f"0x{x:08x}," for x in words[i:i + 8]))
+    w("};")
+    w("")
+    w("}  // namespace trig_constants")
+    w("")
+    w("}  // namespace msa")
+    print("\n".join(out))
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 
 #include "app/screens.hpp"
 #include "model/model_stop.hpp"
+#include "numeric/extended.hpp"
 #include "studies/excitation_study.hpp"
 #include "studies/stop_report.hpp"
 #include "studies/study_io.hpp"
@@ -13,7 +14,6 @@ namespace msa {
 namespace {
 
 void showStatusLines(Dialogue& d, const MachineData& m) {
-  using LD = long double;
   struct Line {
     const char* label;
     float value;
@@ -24,7 +24,7 @@ void showStatusLines(Dialogue& d, const MachineData& m) {
       {" xhi     = ", degrees(m.xhi), "°"},
       {" mu      = ", degrees(m.mu), "°"},
       // Multiplied before dividing, unlike the speed prompts: the last digit may differ.
-      {" vitesse = ", float((30.0f * LD(m.omegam)) / pi), " rpm"},
+      {" vitesse = ", float((30.0f * Extended(m.omegam)) / pi), " rpm"},
       {" courant = ", m.Idc, " A"},
       {" tension = ", m.udc, " V"},
   };

@@ -1,5 +1,7 @@
 #include "app/screens.hpp"
 
+#include "numeric/extended.hpp"
+
 namespace msa {
 
 void titleScreen(Dialogue& d, MachineData& m) {
@@ -16,7 +18,6 @@ void titleScreen(Dialogue& d, MachineData& m) {
 }
 
 void dataEntry(Dialogue& d, MachineData& m) {
-  using LD = long double;
   d.clearScreen();
   d.printText(" Paramètres du dispositif", Ending::NewLine);
   d.newLine();
@@ -27,7 +28,7 @@ void dataEntry(Dialogue& d, MachineData& m) {
   d.parameterPrompt("inductance de commutation lc", m.lc, "H");
   d.parameterPrompt("mutuelle max entre 1 phase et 1 amortisseur M", m.M, "H");
   d.parameterPrompt("inductance propre d'un amortisseur Lr", m.Lr, "H");
-  m.M2Lr = float((LD(m.M) * m.M * 1.5) / m.Lr);
+  m.M2Lr = float((Extended(m.M) * m.M * 1.5) / m.Lr);
   d.parameterPrompt("résistance des amortisseurs ramenée au stator", m.rA, "ohms");
   d.parameterPrompt("coefficient de frottement visqueux romegam", m.romegam, "Nm/(rad/s)");
   d.parameterPrompt("inertie mécanique", m.J, "kgm²");

@@ -1,8 +1,8 @@
 #include "data/machine_data.hpp"
 
-namespace msa {
+#include "numeric/extended.hpp"
 
-using LD = long double;
+namespace msa {
 
 void loadDefaults(MachineData& m) {
   m.ldc = 0.217f;
@@ -15,13 +15,13 @@ void loadDefaults(MachineData& m) {
   m.rA = 0.02f;
   m.romegam = 0.018f;
   m.J = 0.0936f;
-  m.xhi = float(LD(0.275) * pi);
+  m.xhi = float(Extended(0.275) * pi);
   m.Udc = 110.0f;
   m.Idc = 5.0f;
-  m.mu = float(LD(0.0338888888888889) * pi);
-  m.omegam = float(LD(38.2f) * pi);
+  m.mu = float(Extended(0.0338888888888889) * pi);
+  m.omegam = float(Extended(38.2f) * pi);
   m.choixIter = 0.0f;
-  m.xhimin = float(LD(0.0555555555555556) * pi);
+  m.xhimin = float(Extended(0.0555555555555556) * pi);
   m.Udcfin = 153.5f;
   m.temin = -0.05f;
   m.tdt = 0.0f;

@@ -4,18 +4,17 @@
 
 #include "data/machine_data.hpp"
 #include "graphics/line.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
-
-using LD = long double;
 
 namespace {
 
 // The per-unit scales of the curves: 1.0 is 50 pi rad/s (1500 r/min), 50°
 // of angle, and 11.31371 A.
-float speedValue(float omegam) { return float((LD(omegam) / pi) / 50.0f); }
-float angleValue(float angle) { return float((LD(angle) / pi) * 3.6); }
-float currentValue(float Idc) { return float(LD(Idc) / 11.31371); }
+float speedValue(float omegam) { return float((Extended(omegam) / pi) / 50.0f); }
+float angleValue(float angle) { return float((Extended(angle) / pi) * 3.6); }
+float currentValue(float Idc) { return float(Extended(Idc) / 11.31371); }
 
 struct Curve {
   float CurveValues::*quantity;

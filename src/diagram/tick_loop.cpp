@@ -1,8 +1,8 @@
 #include "diagram/tick_loop.hpp"
 
-namespace msa {
+#include "numeric/extended.hpp"
 
-using LD = long double;
+namespace msa {
 
 namespace {
 
@@ -16,7 +16,7 @@ void forEachTick(float limit, float step, const std::function<void(float)>& tick
   float position = 0;
   while (beforeLimit(position, limit, step)) {
     tick(position);
-    const float next = float(LD(position) + step);
+    const float next = float(Extended(position) + step);
     if (next == position) return;
     position = next;
   }

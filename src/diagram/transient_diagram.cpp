@@ -4,10 +4,9 @@
 
 #include "diagram/line.hpp"
 #include "diagram/tick_loop.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
-
-using LD = long double;
 
 namespace {
 
@@ -47,14 +46,14 @@ class SamePixelFilter {
  public:
   bool repeats(std::optional<PixelPoint> at, bool byColumn) {
     if (!at) return false;
-    const long double key = byColumn ? at->column : at->row;
+    const Extended key = byColumn ? at->column : at->row;
     if (last_ && *last_ == key) return true;
     last_ = key;
     return false;
   }
 
  private:
-  std::optional<long double> last_;
+  std::optional<Extended> last_;
 };
 
 // A graduation far finer than a pixel runs its loop millions of times; the
@@ -79,8 +78,8 @@ void drawTimeTicks(Screen& s, const WorldWindow& w, const MachineData& m, KeepWi
   const auto tick = [&](float t) {
     alive.tick();
     if (filter.repeats(mapToPixel(w, t, m.ymin), true)) return;
-    drawLine(s, w, t, m.ymin, t, float((LD(m.dygrad) / 3.0f) + m.ymin));
-    drawLine(s, w, t, m.ymax, t, float(LD(m.ymax) - (LD(m.dygrad) / 3.0f)));
+    drawLine(s, w, t, m.ymin, t, float((Extended(m.dygrad) / 3.0f) + m.ymin));
+    drawLine(s, w, t, m.ymax, t, float(Extended(m.ymax) - (Extended(m.dygrad) / 3.0f)));
   };
   forEachTick(m.temax, m.dtgrad, tick);
   forEachTick(m.temin, -m.dtgrad, tick);
@@ -92,8 +91,8 @@ void drawLevelTicks(Screen& s, const WorldWindow& w, const MachineData& m, KeepW
   const auto tick = [&](float y) {
     alive.tick();
     if (filter.repeats(mapToPixel(w, m.temin, y), false)) return;
-    drawLine(s, w, m.temin, y, float((LD(m.dtgrad) / 3.0f) + m.temin), y);
-    drawLine(s, w, m.temax, y, float(LD(m.temax) - (LD(m.dtgrad) / 3.0f)), y);
+    drawLine(s, w, m.temin, y, float((Extended(m.dtgrad) / 3.0f) + m.temin), y);
+    drawLine(s, w, m.temax, y, float(Extended(m.temax) - (Extended(m.dtgrad) / 3.0f)), y);
   };
   forEachTick(m.ymax, m.dygrad, tick);
   forEachTick(m.ymin, -m.dygrad, tick);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "graphics/pixel_point.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
 
@@ -11,7 +12,7 @@ struct WorldWindow {
   float x1 = 0, y1 = 0;  // left and bottom edges
   float w = 0, h = 0;    // x2 - x1 + 1 and y2 - y1 + 1
   bool on = false;       // off until a window is set; coordinates are then pixels
-  long double perW = 0, perH = 0;  // 1 / (w - 1) and 1 / (h - 1), divided once
+  Extended perW = 0, perH = 0;  // 1 / (w - 1) and 1 / (h - 1), divided once
 };
 
 // The window that puts (x1, y1)-(x2, y2) onto the picture; reversed corners

@@ -1,27 +1,25 @@
 #include "graphics/clip.hpp"
 
-#include <cmath>
 #include <utility>
 
 #include "graphics/picture.hpp"
 #include "graphics/truncation.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
-
-using LD = long double;
 
 namespace {
 
 enum Outcode : unsigned { kInside = 0, kLeft = 1, kRight = 2, kTop = 4, kBottom = 8 };
 
-constexpr LD kLastColumn = kPictureWidth - 1;
-constexpr LD kLastRow = kPictureHeight - 1;
+constexpr Extended kLastColumn = kPictureWidth - 1;
+constexpr Extended kLastRow = kPictureHeight - 1;
 
 // Each pass moves an end onto an edge; rounding near a corner can cost a pass
 // or two more, never this many.
 constexpr int kMaxPasses = 16;
 
-bool finite(const PixelPoint& p) { return std::isfinite(p.column) && std::isfinite(p.row); }
+bool finite(const PixelPoint& p) { return isFinite(p.column) && isFinite(p.row); }
 
 unsigned outcode(const PixelPoint& p) {
   unsigned code = kInside;
@@ -36,7 +34,7 @@ unsigned outcode(const PixelPoint& p) {
 // outcode, in the order left, right, top, bottom.
 void moveOntoEdge(PixelPoint& a, const PixelPoint& b, unsigned code) {
   const bool sameColumn = a.column == b.column;
-  const LD s = sameColumn ? LD(1) : (b.row - a.row) / (b.column - a.column);
+  const Extended s = sameColumn ? Extended(1) : (b.row - a.row) / (b.column - a.column);
   if (code & kLeft) {
     a.row = truncated(a.row + s * (0 - a.column));
     a.column = 0;

@@ -1,27 +1,26 @@
 #include "graphics/far_ends.hpp"
 
 #include <algorithm>
-#include <cmath>
+
+#include "numeric/extended.hpp"
 
 namespace msa {
-
-using LD = long double;
 
 namespace {
 
 bool withinReach(const PixelPoint& p) {
-  return std::fabs(p.column) <= kPixelReach && std::fabs(p.row) <= kPixelReach;
+  return magnitude(p.column) <= kPixelReach && magnitude(p.row) <= kPixelReach;
 }
 
 // The point where the line from `near` (within the reach) to `far` leaves the
 // reach, computed from the near end so that its rounding stays small.
 PixelPoint borderPoint(const PixelPoint& near, const PixelPoint& far) {
-  const LD dc = far.column - near.column;
-  const LD dr = far.row - near.row;
-  LD t = 1;
-  if (std::fabs(far.column) > kPixelReach)
+  const Extended dc = far.column - near.column;
+  const Extended dr = far.row - near.row;
+  Extended t = 1;
+  if (magnitude(far.column) > kPixelReach)
     t = std::min(t, ((dc > 0 ? kPixelReach : -kPixelReach) - near.column) / dc);
-  if (std::fabs(far.row) > kPixelReach)
+  if (magnitude(far.row) > kPixelReach)
     t = std::min(t, ((dr > 0 ? kPixelReach : -kPixelReach) - near.row) / dr);
   return PixelPoint{near.column + t * dc, near.row + t * dr};
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "graphics/pixel_point.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
 
 // How far from the picture's origin a pixel coordinate may lie and still be
 // clipped by the ordinary pixel arithmetic; pictures of any real diagram stay
 // well inside it.
-inline constexpr long double kPixelReach = 1048576;  // 2^20
+inline constexpr Extended kPixelReach = 1048576;  // 2^20
 
 // A segment with one end beyond the reach and the other within it gets its far
 // end moved in along the line onto the reach's border, so that the clipping

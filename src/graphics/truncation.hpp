@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cmath>
+#include "numeric/extended.hpp"
 
 namespace msa {
 
@@ -9,9 +9,11 @@ namespace msa {
 // 64-bit integer: on x86-64 with SSE3 that is one fisttp, where std::trunc
 // has to switch the x87 rounding mode twice for every call. A zero takes the
 // sign of v from v * 0.
-inline long double truncated(long double v) {
-  if (!(std::fabs(v) < 0x1p63L)) return v;  // whole already, or not finite
-  const long double whole = static_cast<long double>(static_cast<long long>(v));
+inline constexpr Extended kAllWhole = extendedConstant(1, 63);  // from here on every value is whole
+
+inline Extended truncated(Extended v) {
+  if (!(magnitude(v) < kAllWhole)) return v;  // whole already, or not finite
+  const Extended whole = Extended(static_cast<long long>(v));
   return whole != 0 ? whole : v * 0;
 }
 

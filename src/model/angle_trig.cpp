@@ -3,10 +3,9 @@
 #include <bit>
 
 #include "model/extended_trig.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
-
-using LD = long double;
 
 namespace {
 
@@ -17,8 +16,8 @@ void nuTrig(AngleTrig& t, const MachineData& m) {
 }
 void rauTrig(AngleTrig& t, const MachineData& m) { extendedSinCos(m.rau, t.sinRau, t.cosRau); }
 void sumAndDifferenceTrig(AngleTrig& t, const MachineData& m) {
-  extendedSinCos(LD(m.nu) + m.rau, t.sinSum, t.cosSum);
-  extendedSinCos(LD(m.rau) - m.nu, t.sinDiff, t.cosDiff);
+  extendedSinCos(Extended(m.nu) + m.rau, t.sinSum, t.cosSum);
+  extendedSinCos(Extended(m.rau) - m.nu, t.sinDiff, t.cosDiff);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "data/machine_data.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
 
@@ -12,11 +13,11 @@ namespace msa {
 // arithmetic. Values are those of model/extended_trig, so the coefficients
 // come out exactly as if each formula called the function itself.
 struct AngleTrig {
-  long double cosMu2, sinMu2, sinMu;
-  long double cosNu, sinNu, tanNu;
-  long double cosRau, sinRau;
-  long double cosSum, sinSum;    // of nu + rau
-  long double cosDiff, sinDiff;  // of rau - nu
+  Extended cosMu2, sinMu2, sinMu;
+  Extended cosNu, sinNu, tanNu;
+  Extended cosRau, sinRau;
+  Extended cosSum, sinSum;    // of nu + rau
+  Extended cosDiff, sinDiff;  // of rau - nu
 
   static AngleTrig of(const MachineData& m);
 };

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
+
 #include "data/machine_data.hpp"
 #include "model/model_notices.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
 
@@ -9,10 +12,25 @@ namespace msa {
 // is reported to `notices` and gives 0.
 float argument(float a, float b, ModelNotices& notices);
 
+// The cosine of a stored angle, remembered for the last angle seen: in a
+// simulation the passes of a time step mostly end on the same
+// single-precision alpha or xhi. The same bits give the same result, so
+// nothing changes but the time.
+class CosineMemo {
+ public:
+  Extended of(float angle);
+
+ private:
+  std::uint32_t lastBits_ = 0;
+  Extended lastCos_ = 1;  // cos(+0), the value for bits 0
+};
+
 // The commutation flux vector, its norm and angle, and the angles of the
 // converter for the present control mode (beta held fixed up to 1.5, xhi held
 // fixed above). Throws ModelStop when no admissible commutation exists; every
-// value assigned before the failing check stays in the record.
+// value assigned before the failing check stays in the record. The cosines
+// come from `cosines`; without one, each is evaluated afresh.
+void resolveAngles(MachineData& m, ModelNotices& notices, CosineMemo& cosines);
 void resolveAngles(MachineData& m, ModelNotices& notices);
 
 }  // namespace msa

@@ -1,19 +1,21 @@
 #pragma once
 
+#include "numeric/extended.hpp"
+
 namespace msa {
 
-// Sine, cosine and tangent in long double, of our own, so that the model's
-// digits do not depend on which C library is linked. On the x87 80-bit long
-// double the error stays below one unit in the last place; arguments whose
-// reduction would not be exact (|x| >= 2^16, not-a-number, infinities, and
-// the rare ones within about 2^-40 of a multiple of pi/2) go to the C library.
-// With another long double format the C library answers everything.
+// Sine, cosine, tangent and arctangent in the extended type, of our own, so
+// that the model's digits depend on no C library: the error stays below one
+// unit in the last place for every finite argument. Infinities and
+// not-a-number give not-a-number (the arctangent: +-pi/2 and not-a-number).
 
-void extendedSinCos(long double x, long double& sine, long double& cosine);
-long double extendedSin(long double x);
-long double extendedCos(long double x);
-long double extendedTan(long double x);
+void extendedSinCos(Extended x, Extended& sine, Extended& cosine);
+Extended extendedSin(Extended x);
+Extended extendedCos(Extended x);
+Extended extendedTan(Extended x);
 // All three of one argument, for the price of one reduction.
-void extendedSinCosTan(long double x, long double& sine, long double& cosine, long double& tangent);
+void extendedSinCosTan(Extended x, Extended& sine, Extended& cosine, Extended& tangent);
+
+Extended extendedAtan(Extended x);
 
 }  // namespace msa

@@ -5,10 +5,9 @@
 #include "model/dynamics.hpp"
 #include "model/evaluation_memo.hpp"
 #include "model/model_stop.hpp"
+#include "numeric/extended.hpp"
 
 namespace msa {
-
-using LD = long double;
 
 namespace {
 
@@ -35,7 +34,7 @@ StepStart takeStepStartCopies(const MachineData& m) {
 
 Means startMeans(const StepStart& s) { return {s.iD0, s.iQ0, s.udc0, s.ue0, s.Cem0, s.Cfrot0}; }
 
-float mean(float value, float start) { return float((LD(value) + start) / 2.0f); }
+float mean(float value, float start) { return float((Extended(value) + start) / 2.0f); }
 
 Means updateMeans(const MachineData& m, const StepStart& s) {
   return {mean(m.iD, s.iD0), mean(m.iQ, s.iQ0), mean(m.udc, s.udc0),
@@ -50,7 +49,7 @@ void solveFromState(MachineData& m, ModelNotices& notices, ModelMemo& memo) {
   if (memo.evaluation.restore(inputs, m)) return;
   CountedNotices counted(notices);
   solveCurrents(m);
-  resolveAngles(m, counted);
+  resolveAngles(m, counted, memo.cosines);
   const AngleTrig& t = memo.trig.of(m);
   commutationCoefficients(m, t);
   angleCoefficients(m, t);
@@ -58,15 +57,15 @@ void solveFromState(MachineData& m, ModelNotices& notices, ModelMemo& memo) {
 }
 
 Means pass(MachineData& m, const StepStart& s, const Means& w, ModelNotices& notices, ModelMemo& memo) {
-  m.psid = float(LD(s.psid0) - ((LD(w.iDmoy) * m.rA) * m.teinc));
-  m.psiq = float(LD(s.psiq0) - ((LD(w.iQmoy) * m.rA) * m.teinc));
-  m.psi = float(((LD(w.udcmoy) - w.uemoy) * m.teinc) + s.psi0);
-  m.omegam = float(((((LD(w.Cemmoy) - w.Cfrotmoy) - m.Cmec) / m.J) * m.teinc) + s.omegam0);
-  m.omega = float(LD(m.omegam) * m.p);
+  m.psid = float(Extended(s.psid0) - ((Extended(w.iDmoy) * m.rA) * m.teinc));
+  m.psiq = float(Extended(s.psiq0) - ((Extended(w.iQmoy) * m.rA) * m.teinc));
+  m.psi = float(((Extended(w.udcmoy) - w.uemoy) * m.teinc) + s.psi0);
+  m.omegam = float(((((Extended(w.Cemmoy) - w.Cfrotmoy) - m.Cmec) / m.J) * m.teinc) + s.omegam0);
+  m.omega = float(Extended(m.omegam) * m.p);
   solveFromState(m, notices, memo);
-  m.drau = float((LD(m.rau) - s.rau0) / m.teinc);
-  m.dmu = float((LD(m.mu) - s.mu0) / m.teinc);
-  m.dnu = float((LD(m.nu) - s.nu0) / m.teinc);
+  m.drau = float((Extended(m.rau) - s.rau0) / m.teinc);
+  m.dmu = float((Extended(m.mu) - s.mu0) / m.teinc);
+  m.dnu = float((Extended(m.nu) - s.nu0) / m.teinc);
   voltagesAndTorques(m);
   return updateMeans(m, s);
 }
@@ -87,7 +86,7 @@ void setSupplyVoltage(MachineData& m) {
   } else if (m.te >= m.tft) {
     m.udc = m.Udcfin;
   } else {
-    m.udc = float((((LD(m.te) - m.tdt) * (LD(m.Udcfin) - m.Udc)) / (LD(m.tft) - m.tdt)) + m.Udc);
+    m.udc = float((((Extended(m.te) - m.tdt) * (Extended(m.Udcfin) - m.Udc)) / (Extended(m.tft) - m.tdt)) + m.Udc);
   }
 }
 
@@ -102,7 +101,7 @@ void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& obs
   for (;;) {
     const StepStart start = takeStepStartCopies(m);
     evaluateModel(m, notices, memo);
-    m.te = float(LD(m.te) + m.teinc);
+    m.te = float(Extended(m.te) + m.teinc);
     setSupplyVoltage(m);
     Means means = startMeans(start);
     for (int k = 0; k < kPassesPerStep; ++k) means = pass(m, start, means, notices, memo);

@@ -2,16 +2,15 @@
 
 #include <charconv>
 
+#include "numeric/extended.hpp"
 #include "studies/study_io.hpp"
 
 namespace msa {
 
 namespace {
 
-using LD = long double;
-
 // The speed in r/min, as the speed prompts convert it.
-float rpm(float omegam) { return float((LD(omegam) / pi) * 30.0f); }
+float rpm(float omegam) { return float((Extended(omegam) / pi) * 30.0f); }
 
 }  // namespace
 

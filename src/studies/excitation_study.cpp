@@ -1,12 +1,11 @@
 #include "studies/excitation_study.hpp"
 
 #include "model/steady_state.hpp"
+#include "numeric/extended.hpp"
 #include "studies/iteration_screen.hpp"
 #include "studies/study_io.hpp"
 
 namespace msa {
-
-using LD = long double;
 
 namespace {
 
@@ -34,7 +33,7 @@ void chapterOne(Dialogue& d, MachineData& m, ModelNotices& notices) {
   const FieldEmf emf = closedFormExcitation(m);
   printValueLine(d, " Amplitude de la fondamentale du courant de phase = ", m.I1, " A");
   printValueLine(d, " Amplitude de la f.e.m. de commutation = ", m.Ec, " V");
-  printValueLine(d, " soit un flux de ", float(LD(m.Ec) / m.omega), " Wb");
+  printValueLine(d, " soit un flux de ", float(Extended(m.Ec) / m.omega), " Wb");
   printValueLine(d, " Amplitude de la f.e.m. due à l'inducteur = ", m.Ef, " V");
   printValueLine(d, " Produit mf * if = mrf * if = ", m.mfif, "Wb");
   // A direction that cannot be found is reported here, after the emfs.
@@ -61,7 +60,7 @@ void results(Dialogue& d, MachineData& m) {
   printFriction(d, m);
   d.printText(" Couple mécanique = ");
   d.printNumber(m.Cmec);
-  printValueLine(d, " Nm soit une puissance de ", float(LD(m.omegam) * m.Cmec), " W");
+  printValueLine(d, " Nm soit une puissance de ", float(Extended(m.omegam) * m.Cmec), " W");
   d.newLine();
   d.pause();
 }

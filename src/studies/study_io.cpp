@@ -1,21 +1,21 @@
 #include "studies/study_io.hpp"
 
+#include "numeric/extended.hpp"
+
 namespace msa {
 
-using LD = long double;
-
-float degrees(float angle) { return float((LD(angle) / pi) * 180.0f); }
+float degrees(float angle) { return float((Extended(angle) / pi) * 180.0f); }
 
 void promptDegrees(Dialogue& d, std::string_view name, float& angle, std::string_view unit) {
-  angle = float((LD(angle) / pi) * 180.0f);
+  angle = float((Extended(angle) / pi) * 180.0f);
   d.parameterPrompt(name, angle, unit);
-  angle = float((LD(angle) / 180.0f) * pi);
+  angle = float((Extended(angle) / 180.0f) * pi);
 }
 
 void promptRpm(Dialogue& d, std::string_view name, float& speed, std::string_view unit) {
-  speed = float((LD(speed) / pi) * 30.0f);
+  speed = float((Extended(speed) / pi) * 30.0f);
   d.parameterPrompt(name, speed, unit);
-  speed = float((LD(speed) / 30.0f) * pi);
+  speed = float((Extended(speed) / 30.0f) * pi);
 }
 
 void printValueLine(Dialogue& d, std::string_view text, float value, std::string_view unit) {
@@ -27,7 +27,7 @@ void printValueLine(Dialogue& d, std::string_view text, float value, std::string
 void printFriction(Dialogue& d, const MachineData& m) {
   d.printText(" Couple de frottement Cfrot = ");
   d.printNumber(m.Cfrot);
-  printValueLine(d, " Nm soit perte de ", float(LD(m.omegam) * m.Cfrot), " W");
+  printValueLine(d, " Nm soit perte de ", float(Extended(m.omegam) * m.Cfrot), " W");
 }
 
 void printControlChoice(Dialogue& d) {

@@ -1,12 +1,11 @@
 #include "studies/supply_voltage_study.hpp"
 
 #include "model/steady_state.hpp"
+#include "numeric/extended.hpp"
 #include "studies/iteration_screen.hpp"
 #include "studies/study_io.hpp"
 
 namespace msa {
-
-using LD = long double;
 
 namespace {
 
@@ -35,16 +34,16 @@ void referenceAndStartAngles(Dialogue& d, MachineData& m) {
   if (betaHeld) {
     m.betaref = degrees(m.beta);
     d.parameterPrompt("angle d'attaque betaref", m.betaref, "°");
-    m.betaref = float((LD(m.betaref) / 180.0f) * pi);
+    m.betaref = float((Extended(m.betaref) / 180.0f) * pi);
     m.beta = m.betaref;
   } else {
     m.xhiref = degrees(m.xhi);
     d.parameterPrompt("angle de garde xhiref", m.xhiref, "°");
-    m.xhiref = float((LD(m.xhiref) / 180.0f) * pi);
+    m.xhiref = float((Extended(m.xhiref) / 180.0f) * pi);
     m.xhi = m.xhiref;
   }
   promptDegrees(d, "Angle mu de commutation pour début des itérations", m.mu, "°");
-  m.mu2 = float(LD(m.mu) / 2.0f);
+  m.mu2 = float(Extended(m.mu) / 2.0f);
   promptDegrees(d, "Angle delta pour début des itérations", m.delta, "°");
   d.newLine();
   if (betaHeld) {

@@ -71,11 +71,6 @@ inline HeadlessRun runHeadless(const std::string& script, const std::string& pic
   return run;
 }
 
-// Printed results are those of 80-bit extended arithmetic; on a machine whose
-// long double is another format the digits may differ, so such tests skip.
-#define SKIP_WITHOUT_EXTENDED_PRECISION()                                        \
-  if (std::numeric_limits<long double>::digits != 64)                            \
-  GTEST_SKIP() << "the printed digits depend on the 80-bit long double"
 
 // Enter pressed n times.
 inline std::string enters(int n) { return std::string(static_cast<std::size_t>(n), '\n'); }

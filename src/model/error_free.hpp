@@ -1,0 +1,39 @@
+#pragma once
+
+#include "numeric/extended.hpp"
+
+namespace msa {
+
+// The exact rounding errors of a sum and of a product in the extended type
+// (round to nearest, no overflow or underflow): what the model's own
+// trigonometry carries along to stay below one unit in the last place.
+namespace error_free {
+
+// 2^32 + 1 cuts a 64-bit significand into two 32-bit halves.
+inline constexpr Extended kSplit = extendedConstant(0x100000001, 0);
+
+// a + b == s + the returned error, s = a + b rounded.
+inline Extended sumError(Extended a, Extended b, Extended s) {
+  const Extended bVirtual = s - a;
+  return (a - (s - bVirtual)) + (b - bVirtual);
+}
+
+// a b == p + the returned error, p = a * b rounded.
+inline Extended productError(Extended a, Extended b, Extended p) {
+  const Extended ta = a * kSplit, tb = b * kSplit;
+  const Extended ah = ta - (ta - a), bh = tb - (tb - b);
+  const Extended al = a - ah, bl = b - bh;
+  return (((ah * bh - p) + ah * bl) + al * bh) + al * bl;
+}
+
+// a a == p + the returned error, p = a * a rounded.
+inline Extended squareError(Extended a, Extended p) {
+  const Extended t = a * kSplit;
+  const Extended ah = t - (t - a);
+  const Extended al = a - ah;
+  return ((ah * ah - p) + (ah + ah) * al) + al * al;
+}
+
+}  // namespace error_free
+
+}  // namespace msa

@@ -1,0 +1,564 @@
+#pragma once
+
+#include <bit>
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <type_traits>
+
+namespace msa {
+
+namespace soft_extended_detail {
+__extension__ typedef unsigned __int128 Wide;  // products, quotients, sums with their sticky bits
+__extension__ typedef __int128 SignedWide;
+}  // namespace soft_extended_detail
+
+// The x87 80-bit double-extended format computed in software, bit for bit as
+// the x87 unit computes it in round-to-nearest-even with 64-bit precision:
+// sign, 15-bit biased exponent, 64-bit significand with an explicit integer
+// bit; denormals, signed zeros, infinities; not-a-numbers made and carried as
+// x87 does (an invalid operation gives the negative quiet "real indefinite",
+// a NaN operand comes back quieted, of two NaNs the one of larger
+// significand). Where long double is not the x87 format (ARM64, WebAssembly)
+// this keeps every digit the same as on x86-64.
+//
+// Encodings the x87 unit refuses as operands (unnormals, pseudo-infinities,
+// pseudo-NaNs) never come out of an operation; given through fromBits they
+// count as not-a-number and an operation on them gives the real indefinite.
+class SoftExtended {
+ public:
+  constexpr SoftExtended() = default;
+  // Exact, as fld / fild load them.
+  constexpr SoftExtended(float value);
+  constexpr SoftExtended(double value);
+  constexpr SoftExtended(int value) : SoftExtended(static_cast<long long>(value)) {}
+  constexpr SoftExtended(long value) : SoftExtended(static_cast<long long>(value)) {}
+  constexpr SoftExtended(long long value);
+  constexpr SoftExtended(unsigned value) : SoftExtended(static_cast<unsigned long long>(value)) {}
+  constexpr SoftExtended(unsigned long value) : SoftExtended(static_cast<unsigned long long>(value)) {}
+  constexpr SoftExtended(unsigned long long value);
+
+  // The raw bits, for tests and for constants.
+  static constexpr SoftExtended fromBits(bool negative, std::uint16_t biasedExponent, std::uint64_t significand) {
+    SoftExtended x;
+    x.significand_ = significand;
+    x.signExponent_ = static_cast<std::uint16_t>((negative ? 0x8000u : 0u) | (biasedExponent & 0x7FFFu));
+    return x;
+  }
+  constexpr bool negative() const { return (signExponent_ >> 15) != 0; }
+  constexpr std::uint16_t biasedExponent() const { return signExponent_ & 0x7FFFu; }
+  constexpr std::uint64_t significand() const { return significand_; }
+
+  // significand * 2^exponent, rounded once to nearest even (exact when it fits).
+  static constexpr SoftExtended scaled(bool negative, std::uint64_t significand, int exponent);
+  // The negative quiet NaN an invalid operation gives.
+  static constexpr SoftExtended indefinite() { return fromBits(true, 0x7FFF, 0xC000000000000000u); }
+
+  // Rounded to nearest even, as fst stores: subnormals, overflow to infinity,
+  // a NaN keeps its sign and the top bits of its payload, quieted.
+  explicit constexpr operator float() const;
+  explicit constexpr operator double() const;
+  // Truncated toward zero, as fisttp. Callers convert only values in range;
+  // outside it the result is the type's lowest value (x87's "integer
+  // indefinite") rather than undefined.
+  explicit constexpr operator int() const { return static_cast<int>(toSigned(32)); }
+  explicit constexpr operator long() const { return static_cast<long>(toSigned(sizeof(long) * CHAR_BIT)); }
+  explicit constexpr operator long long() const { return toSigned(64); }
+  explicit constexpr operator unsigned() const { return static_cast<unsigned>(toUnsigned(32)); }
+  explicit constexpr operator unsigned long() const {
+    return static_cast<unsigned long>(toUnsigned(sizeof(unsigned long) * CHAR_BIT));
+  }
+  explicit constexpr operator unsigned long long() const { return toUnsigned(64); }
+
+  constexpr SoftExtended operator+() const { return *this; }
+  // fchs: the sign flips, a NaN's too.
+  constexpr SoftExtended operator-() const { return fromBits(!negative(), biasedExponent(), significand_); }
+
+  friend constexpr SoftExtended operator+(SoftExtended a, SoftExtended b) { return add(a, b, false); }
+  friend constexpr SoftExtended operator-(SoftExtended a, SoftExtended b) { return add(a, b, true); }
+  friend constexpr SoftExtended operator*(SoftExtended a, SoftExtended b);
+  friend constexpr SoftExtended operator/(SoftExtended a, SoftExtended b);
+  friend constexpr SoftExtended sqrt(SoftExtended a);
+
+  constexpr SoftExtended& operator+=(SoftExtended b) { return *this = *this + b; }
+  constexpr SoftExtended& operator-=(SoftExtended b) { return *this = *this - b; }
+  constexpr SoftExtended& operator*=(SoftExtended b) { return *this = *this * b; }
+  constexpr SoftExtended& operator/=(SoftExtended b) { return *this = *this / b; }
+
+  // IEEE comparisons: a NaN is unordered with everything, -0 == +0.
+  // (!= is the negation of ==, as for long double.)
+  friend constexpr bool operator==(SoftExtended a, SoftExtended b);
+  friend constexpr bool operator<(SoftExtended a, SoftExtended b);
+  friend constexpr bool operator<=(SoftExtended a, SoftExtended b) { return b >= a; }
+  friend constexpr bool operator>(SoftExtended a, SoftExtended b) { return b < a; }
+  friend constexpr bool operator>=(SoftExtended a, SoftExtended b);
+
+  constexpr bool isNaN() const;  // any not-a-number, and the refused encodings
+  constexpr bool isInf() const { return biasedExponent() == 0x7FFF && significand_ == 0x8000000000000000u; }
+  constexpr bool isZero() const { return biasedExponent() == 0 && significand_ == 0; }
+
+ private:
+  static constexpr SoftExtended add(SoftExtended a, SoftExtended b, bool subtract);
+  constexpr long long toSigned(int bits) const;
+  constexpr unsigned long long toUnsigned(int bits) const;
+
+  std::uint64_t significand_ = 0;
+  std::uint16_t signExponent_ = 0;
+};
+
+// Any arithmetic operand but long double (not this format everywhere) and
+// bool: widened exactly, then the x87 operation, as for long double.
+template <class T>
+concept SoftExtendedOperand =
+    std::is_arithmetic_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, long double>;
+
+template <SoftExtendedOperand T>
+constexpr SoftExtended widenToSoftExtended(T value) {
+  if constexpr (std::is_same_v<T, float> || std::is_same_v<T, double>) {
+    return SoftExtended(value);
+  } else if constexpr (std::is_signed_v<T>) {
+    return SoftExtended(static_cast<long long>(value));
+  } else {
+    return SoftExtended(static_cast<unsigned long long>(value));
+  }
+}
+
+#define MSA_SOFT_EXTENDED_MIXED(op, result)                                   \
+  template <SoftExtendedOperand T>                                            \
+  constexpr result operator op(SoftExtended a, T b) {                         \
+    return a op widenToSoftExtended(b);                                       \
+  }                                                                           \
+  template <SoftExtendedOperand T>                                            \
+  constexpr result operator op(T a, SoftExtended b) {                         \
+    return widenToSoftExtended(a) op b;                                       \
+  }
+MSA_SOFT_EXTENDED_MIXED(+, SoftExtended)
+MSA_SOFT_EXTENDED_MIXED(-, SoftExtended)
+MSA_SOFT_EXTENDED_MIXED(*, SoftExtended)
+MSA_SOFT_EXTENDED_MIXED(/, SoftExtended)
+MSA_SOFT_EXTENDED_MIXED(==, bool)
+MSA_SOFT_EXTENDED_MIXED(<, bool)
+MSA_SOFT_EXTENDED_MIXED(<=, bool)
+MSA_SOFT_EXTENDED_MIXED(>, bool)
+MSA_SOFT_EXTENDED_MIXED(>=, bool)
+#undef MSA_SOFT_EXTENDED_MIXED
+
+// The bits as text, "-0x3FFF:8000000000000000", for test messages.
+std::string describe(SoftExtended x);
+
+// ------------------------------------------------------------------------
+// The operations, in the header so that they inline and fold as constants.
+
+namespace soft_extended_detail {
+
+inline constexpr int kBias = 16383;
+inline constexpr int kMaxField = 0x7FFF;
+inline constexpr std::uint64_t kIntegerBit = 0x8000000000000000u;
+inline constexpr std::uint64_t kQuietBit = 0x4000000000000000u;
+
+constexpr int leadingZeros(Wide x) {
+  const auto high = static_cast<std::uint64_t>(x >> 64);
+  return high != 0 ? std::countl_zero(high) : 64 + std::countl_zero(static_cast<std::uint64_t>(x));
+}
+
+// x >> n with every bit shifted out or-ed into the lowest bit.
+constexpr Wide shiftRightJam(Wide x, int n) {
+  if (n <= 0) return x;
+  if (n >= 128) return x != 0 ? 1 : 0;
+  return (x >> n) | ((x << (128 - n)) != 0 ? 1 : 0);
+}
+
+// The value sig * 2^(field - kBias - 127), sig's bit 127 set, rounded to
+// nearest even into the format: denormal when field < 1, infinite when too large.
+constexpr SoftExtended roundPack(bool negative, int field, Wide sig) {
+  if (field <= 0) {
+    sig = shiftRightJam(sig, 1 - field);
+    field = 0;
+  }
+  auto high = static_cast<std::uint64_t>(sig >> 64);
+  const auto low = static_cast<std::uint64_t>(sig);
+  if (low > kIntegerBit || (low == kIntegerBit && (high & 1) != 0)) {
+    ++high;
+    if (high == 0) {
+      high = kIntegerBit;
+      ++field;
+    } else if (field == 0 && (high & kIntegerBit) != 0) {
+      field = 1;  // a denormal rounded up to the smallest normal
+    }
+  }
+  if (field >= kMaxField) return SoftExtended::fromBits(negative, kMaxField, kIntegerBit);
+  return SoftExtended::fromBits(negative, static_cast<std::uint16_t>(field), high);
+}
+
+// A finite non-zero operand as sign, field and a significand with its top bit
+// set; a denormal's field goes below 1.
+struct Unpacked {
+  bool negative;
+  int field;
+  std::uint64_t sig;
+};
+
+constexpr Unpacked unpack(SoftExtended x) {
+  int field = x.biasedExponent();
+  std::uint64_t sig = x.significand();
+  if (field == 0) {  // denormal (or pseudo-denormal): the scale of field 1
+    const int shift = std::countl_zero(sig);
+    sig <<= shift;
+    field = 1 - shift;
+  }
+  return {x.negative(), field, sig};
+}
+
+// Finite, non-zero, normal: the operands of the fast paths.
+constexpr bool isNormal(SoftExtended x) {
+  return static_cast<unsigned>(x.biasedExponent() - 1) < 0x7FFEu && (x.significand() & kIntegerBit) != 0;
+}
+
+// An encoding the x87 unit refuses: unnormal, pseudo-infinity, pseudo-NaN.
+constexpr bool isRefused(SoftExtended x) {
+  return x.biasedExponent() != 0 && (x.significand() & kIntegerBit) == 0;
+}
+
+constexpr bool isSignalling(SoftExtended x) {
+  return x.biasedExponent() == kMaxField && (x.significand() & kQuietBit) == 0 && (x.significand() << 1) != 0;
+}
+
+constexpr SoftExtended quieted(SoftExtended x) {
+  return SoftExtended::fromBits(x.negative(), x.biasedExponent(), x.significand() | kQuietBit);
+}
+
+// At least one operand is not-a-number: what x87 returns. A signalling NaN
+// gives way to a quiet one; of two of the same kind, the larger significand,
+// and of equal significands the positive one.
+constexpr SoftExtended propagateNaN(SoftExtended a, SoftExtended b) {
+  if (isRefused(a) || isRefused(b)) return SoftExtended::indefinite();
+  const bool nanA = a.isNaN(), nanB = b.isNaN();
+  if (!nanB) return quieted(a);
+  if (!nanA) return quieted(b);
+  const bool sigA = isSignalling(a), sigB = isSignalling(b);
+  if (sigA != sigB) return quieted(sigA ? b : a);
+  if (a.significand() != b.significand()) return quieted(a.significand() > b.significand() ? a : b);
+  return quieted(a.negative() ? b : a);
+}
+
+constexpr SoftExtended addCore(Unpacked a, Unpacked b) {
+  if (a.field < b.field || (a.field == b.field && a.sig < b.sig)) {
+    const Unpacked t = a;
+    a = b;
+    b = t;
+  }
+  const Wide big = static_cast<Wide>(a.sig) << 63;
+  const Wide small = shiftRightJam(static_cast<Wide>(b.sig) << 63, a.field - b.field);
+  int field = a.field + 1;
+  Wide sum;
+  if (a.negative == b.negative) {
+    sum = big + small;
+  } else {
+    sum = big - small;
+    if (sum == 0) return SoftExtended();  // x - x = +0 rounding to nearest
+  }
+  const int shift = leadingZeros(sum);
+  return roundPack(a.negative, field - shift, sum << shift);
+}
+
+constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
+  Wide product = static_cast<Wide>(a.sig) * b.sig;
+  int field = a.field + b.field - kBias + 1;
+  if ((product >> 127) == 0) {
+    product <<= 1;
+    --field;
+  }
+  return roundPack(a.negative != b.negative, field, product);
+}
+
+// floor(numerator / divisor) for a quotient below 2^64.
+constexpr std::uint64_t divideWide(Wide numerator, std::uint64_t divisor, std::uint64_t& remainder) {
+#if defined(__x86_64__)
+  if (!std::is_constant_evaluated()) {
+    std::uint64_t quotient, rem;
+    asm("divq %4"
+        : "=a"(quotient), "=d"(rem)
+        : "a"(static_cast<std::uint64_t>(numerator)), "d"(static_cast<std::uint64_t>(numerator >> 64)), "rm"(divisor));
+    remainder = rem;
+    return quotient;
+  }
+#endif
+  const auto quotient = static_cast<std::uint64_t>(numerator / divisor);
+  remainder = static_cast<std::uint64_t>(numerator - static_cast<Wide>(quotient) * divisor);
+  return quotient;
+}
+
+constexpr SoftExtended divCore(Unpacked a, Unpacked b) {
+  int field = a.field - b.field + kBias;
+  Wide numerator;
+  if (a.sig >= b.sig) {
+    numerator = static_cast<Wide>(a.sig) << 63;
+  } else {
+    numerator = static_cast<Wide>(a.sig) << 64;
+    --field;
+  }
+  std::uint64_t remainder = 0;
+  const std::uint64_t quotient = divideWide(numerator, b.sig, remainder);
+  // Below the quotient's last bit: the half bit exact, the rest as sticky.
+  std::uint64_t below = 0;
+  if (remainder != 0) {
+    const std::uint64_t rest = b.sig - remainder;
+    below = remainder < rest ? 1 : remainder == rest ? kIntegerBit : kIntegerBit | 1;
+  }
+  return roundPack(a.negative != b.negative, field, (static_cast<Wide>(quotient) << 64) | below);
+}
+
+// floor(sqrt(n)) for 2^126 <= n < 2^128, with n - root^2.
+constexpr std::uint64_t squareRootWide(Wide n, Wide& remainder) {
+  std::uint64_t root = 0;
+  if (std::is_constant_evaluated()) {
+    for (int bit = 63; bit >= 0; --bit) {
+      const std::uint64_t trial = root | (std::uint64_t{1} << bit);
+      if (static_cast<Wide>(trial) * trial <= n) root = trial;
+    }
+  } else {
+    // A double's square root is within 2^12 of the root; one correction in
+    // double brings it within one, and the exact remainder settles the rest.
+    const double approx = static_cast<double>(static_cast<std::uint64_t>(n >> 64)) * 0x1p64;
+    const double estimate = __builtin_sqrt(approx);
+    root = estimate >= 0x1p64 ? ~std::uint64_t{0} : static_cast<std::uint64_t>(estimate);
+    auto error = static_cast<SignedWide>(n - static_cast<Wide>(root) * root);
+    const double step = static_cast<double>(error) / (2.0 * static_cast<double>(root));
+    root += static_cast<std::uint64_t>(static_cast<std::int64_t>(step));
+    error = static_cast<SignedWide>(n - static_cast<Wide>(root) * root);
+    while (error < 0) {
+      --root;
+      error += 2 * static_cast<SignedWide>(root) + 1;
+    }
+    while (error > 2 * static_cast<SignedWide>(root)) {
+      ++root;
+      error -= 2 * static_cast<SignedWide>(root) - 1;
+    }
+  }
+  remainder = n - static_cast<Wide>(root) * root;
+  return root;
+}
+
+}  // namespace soft_extended_detail
+
+constexpr bool SoftExtended::isNaN() const {
+  return soft_extended_detail::isRefused(*this) || (biasedExponent() == 0x7FFF && (significand_ << 1) != 0);
+}
+
+constexpr SoftExtended SoftExtended::scaled(bool negative, std::uint64_t significand, int exponent) {
+  using namespace soft_extended_detail;
+  if (significand == 0) return fromBits(negative, 0, 0);
+  const int shift = std::countl_zero(significand);
+  // Keep the exponent in range of int arithmetic below; far outside, the
+  // result is zero or infinity all the same.
+  if (exponent > 100000) exponent = 100000;
+  if (exponent < -100000) exponent = -100000;
+  return roundPack(negative, exponent + kBias + 63 - shift, static_cast<Wide>(significand << shift) << 64);
+}
+
+constexpr SoftExtended::SoftExtended(long long value)
+    : SoftExtended(scaled(value < 0, value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value), 0)) {
+  if (value == 0) *this = SoftExtended();
+}
+
+constexpr SoftExtended::SoftExtended(unsigned long long value) : SoftExtended(scaled(false, value, 0)) {}
+
+constexpr SoftExtended::SoftExtended(double value) {
+  using namespace soft_extended_detail;
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const bool negative = (bits >> 63) != 0;
+  const int field = static_cast<int>((bits >> 52) & 0x7FF);
+  const std::uint64_t fraction = bits & 0xFFFFFFFFFFFFFu;
+  if (field == 0x7FF) {
+    // fld: an infinity stays one, a NaN keeps its payload's top bits, quieted.
+    *this = fromBits(negative, kMaxField, kIntegerBit | (fraction << 11) | (fraction != 0 ? kQuietBit : 0));
+  } else if (field == 0) {
+    *this = scaled(negative, fraction, -1074);
+  } else {
+    *this = scaled(negative, fraction | (std::uint64_t{1} << 52), field - 1075);
+  }
+}
+
+constexpr SoftExtended::SoftExtended(float value) {
+  using namespace soft_extended_detail;
+  const auto bits = std::bit_cast<std::uint32_t>(value);
+  const bool negative = (bits >> 31) != 0;
+  const int field = static_cast<int>((bits >> 23) & 0xFF);
+  const std::uint64_t fraction = bits & 0x7FFFFFu;
+  if (field == 0xFF) {
+    *this = fromBits(negative, kMaxField, kIntegerBit | (fraction << 40) | (fraction != 0 ? kQuietBit : 0));
+  } else if (field == 0) {
+    *this = scaled(negative, fraction, -149);
+  } else {
+    *this = scaled(negative, fraction | (std::uint64_t{1} << 23), field - 150);
+  }
+}
+
+namespace soft_extended_detail {
+
+// Rounded to a binary format of `precision` bits (hidden bit included) and
+// smallest normal exponent minExponent, as the bits of that format.
+template <int precision, int minExponent, int fieldBits>
+constexpr std::uint64_t toBinary(SoftExtended x) {
+  constexpr int fractionBits = precision - 1;
+  constexpr std::uint64_t maxField = (std::uint64_t{1} << fieldBits) - 1;
+  const std::uint64_t sign = static_cast<std::uint64_t>(x.negative()) << (fractionBits + fieldBits);
+  const int field = x.biasedExponent();
+  const std::uint64_t sig = x.significand();
+  if (isRefused(x)) {  // stored as the indefinite
+    return sign | (std::uint64_t{1} << (fractionBits + fieldBits)) | (maxField << fractionBits) |
+           (std::uint64_t{1} << (fractionBits - 1));
+  }
+  if (field == kMaxField) {
+    const std::uint64_t payload = (sig << 1) >> (64 - fractionBits);
+    const std::uint64_t quiet = (sig << 1) != 0 ? std::uint64_t{1} << (fractionBits - 1) : 0;
+    return sign | (maxField << fractionBits) | payload | quiet;
+  }
+  if (sig == 0 || field == 0) return sign;  // extended denormals are far below any denormal here
+  const int exponent = field - kBias;  // of the top bit
+  if (exponent > static_cast<int>(maxField) - 1 - (1 - minExponent)) return sign | (maxField << fractionBits);
+  // Bits of sig to drop: those below the precision, more below the normal range.
+  int drop = 64 - precision;
+  if (exponent < minExponent) drop += minExponent - exponent;
+  if (drop > 64) return sign;
+  std::uint64_t kept = drop == 64 ? 0 : sig >> drop;
+  const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+  const std::uint64_t rest = drop == 64 ? sig : sig & ((half << 1) - 1);
+  if (rest > half || (rest == half && (kept & 1) != 0)) ++kept;
+  // kept carries into the exponent field by itself: a denormal rounding up
+  // becomes the smallest normal, the largest finite rounding up infinity.
+  const std::uint64_t biased = exponent < minExponent ? 0 : static_cast<std::uint64_t>(exponent - minExponent);
+  return sign | ((biased << fractionBits) + kept);
+}
+
+}  // namespace soft_extended_detail
+
+constexpr SoftExtended::operator double() const {
+  return std::bit_cast<double>(soft_extended_detail::toBinary<53, -1022, 11>(*this));
+}
+
+constexpr SoftExtended::operator float() const {
+  return std::bit_cast<float>(static_cast<std::uint32_t>(soft_extended_detail::toBinary<24, -126, 8>(*this)));
+}
+
+constexpr long long SoftExtended::toSigned(int bits) const {
+  const long long lowest = bits == 64 ? LLONG_MIN : -(1LL << (bits - 1));
+  if (biasedExponent() == 0x7FFF || soft_extended_detail::isRefused(*this)) return lowest;
+  const int exponent = biasedExponent() - soft_extended_detail::kBias;
+  if (exponent < 0) return 0;
+  if (exponent >= bits - 1) {
+    return lowest;  // out of range, or exactly the lowest value
+  }
+  const std::uint64_t magnitude = significand_ >> (63 - exponent);
+  return negative() ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
+}
+
+constexpr unsigned long long SoftExtended::toUnsigned(int bits) const {
+  if (biasedExponent() == 0x7FFF || soft_extended_detail::isRefused(*this)) return 0;
+  const int exponent = biasedExponent() - soft_extended_detail::kBias;
+  if (exponent < 0) return 0;
+  if (exponent >= bits || negative()) return 0;
+  return significand_ >> (63 - exponent);
+}
+
+constexpr SoftExtended SoftExtended::add(SoftExtended a, SoftExtended b, bool subtract) {
+  using namespace soft_extended_detail;
+  if (isNormal(a) && isNormal(b)) [[likely]] {
+    return addCore(unpack(a), Unpacked{b.negative() != subtract, b.biasedExponent(), b.significand_});
+  }
+  if (a.isNaN() || b.isNaN()) return propagateNaN(a, b);
+  const bool negativeB = b.negative() != subtract;
+  if (a.isInf()) {
+    if (b.isInf() && a.negative() != negativeB) return indefinite();
+    return a;
+  }
+  if (b.isInf()) return fromBits(negativeB, kMaxField, kIntegerBit);
+  if (b.isZero()) {
+    if (a.isZero()) return fromBits(a.negative() && negativeB, 0, 0);
+    return a;
+  }
+  if (a.isZero()) return fromBits(negativeB, b.biasedExponent(), b.significand_);
+  Unpacked ub = unpack(b);
+  ub.negative = negativeB;
+  return addCore(unpack(a), ub);
+}
+
+constexpr SoftExtended operator*(SoftExtended a, SoftExtended b) {
+  using namespace soft_extended_detail;
+  if (isNormal(a) && isNormal(b)) [[likely]] return mulCore(unpack(a), unpack(b));
+  if (a.isNaN() || b.isNaN()) return propagateNaN(a, b);
+  const bool negative = a.negative() != b.negative();
+  if (a.isInf() || b.isInf()) {
+    if (a.isZero() || b.isZero()) return SoftExtended::indefinite();
+    return SoftExtended::fromBits(negative, kMaxField, kIntegerBit);
+  }
+  if (a.isZero() || b.isZero()) return SoftExtended::fromBits(negative, 0, 0);
+  return mulCore(unpack(a), unpack(b));
+}
+
+constexpr SoftExtended operator/(SoftExtended a, SoftExtended b) {
+  using namespace soft_extended_detail;
+  if (isNormal(a) && isNormal(b)) [[likely]] return divCore(unpack(a), unpack(b));
+  if (a.isNaN() || b.isNaN()) return propagateNaN(a, b);
+  const bool negative = a.negative() != b.negative();
+  if (a.isInf()) {
+    if (b.isInf()) return SoftExtended::indefinite();
+    return SoftExtended::fromBits(negative, kMaxField, kIntegerBit);
+  }
+  if (b.isInf()) return SoftExtended::fromBits(negative, 0, 0);
+  if (b.isZero()) {
+    if (a.isZero()) return SoftExtended::indefinite();
+    return SoftExtended::fromBits(negative, kMaxField, kIntegerBit);
+  }
+  if (a.isZero()) return SoftExtended::fromBits(negative, 0, 0);
+  return divCore(unpack(a), unpack(b));
+}
+
+// fsqrt: correctly rounded; sqrt(-0) = -0; of a negative number the indefinite.
+constexpr SoftExtended sqrt(SoftExtended a) {
+  using namespace soft_extended_detail;
+  if (a.isNaN()) return propagateNaN(a, a);
+  if (a.isZero()) return a;
+  if (a.negative()) return SoftExtended::indefinite();
+  if (a.isInf()) return a;
+  const Unpacked u = unpack(a);
+  const int exponent = u.field - kBias;  // of the top bit
+  // sig * 2^(exponent - 63) = n * 2^(2k), n in [2^126, 2^128).
+  const bool odd = (exponent & 1) != 0;
+  const Wide n = static_cast<Wide>(u.sig) << (odd ? 64 : 63);
+  const int half = (exponent - 63 - (odd ? 64 : 63)) / 2;
+  Wide remainder = 0;
+  std::uint64_t root = squareRootWide(n, remainder);
+  int field = 63 + half + kBias;
+  // Never a tie: (root + 1/2)^2 is not an integer.
+  if (remainder > root) {
+    ++root;
+    if (root == 0) {
+      root = kIntegerBit;
+      ++field;
+    }
+  }
+  return SoftExtended::fromBits(false, static_cast<std::uint16_t>(field), root);
+}
+
+constexpr bool operator==(SoftExtended a, SoftExtended b) {
+  if (a.isNaN() || b.isNaN()) return false;
+  if (a.isZero() && b.isZero()) return true;
+  return a.negative() == b.negative() && a.biasedExponent() == b.biasedExponent() && a.significand() == b.significand();
+}
+
+constexpr bool operator<(SoftExtended a, SoftExtended b) {
+  if (a.isNaN() || b.isNaN()) return false;
+  if (a.negative() != b.negative()) return a.negative() && !(a.isZero() && b.isZero());
+  const bool less = a.biasedExponent() != b.biasedExponent() ? a.biasedExponent() < b.biasedExponent()
+                                                             : a.significand() < b.significand();
+  const bool equal = a.biasedExponent() == b.biasedExponent() && a.significand() == b.significand();
+  return !equal && (less != a.negative());
+}
+
+constexpr bool operator>=(SoftExtended a, SoftExtended b) {
+  if (a.isNaN() || b.isNaN()) return false;
+  return !(a < b);
+}
+
+}  // namespace msa
