@@ -13,10 +13,12 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
-# The Debian package and the Windows zip, made and checked as users get them.
+# The Debian package, the Windows zip and the page, made and checked as users get them.
 bash tools/package.sh
 bash tools/check_package.sh
 bash tools/windows/check.sh
+# The page and msa-headless for node (built by package.sh above).
+bash tools/web/check.sh
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMSA_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"

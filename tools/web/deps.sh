@@ -17,7 +17,8 @@ root="$(realpath -m "${1:-build-web}")/deps"
 jobs="$(nproc)"
 [ "$jobs" -gt 2 ] && jobs=2
 
-source_of() { dpkg-query -W -f='${source:Package}=${source:Version}' "$1"; }
+# (one line: a package installed for two architectures is listed twice)
+source_of() { dpkg-query -W -f='${source:Package}=${source:Version}\n' "$1" | head -n 1; }
 zlib_src="$(source_of zlib1g-dev)"
 png_src="$(source_of libpng-dev)"
 emcc_version="$(emcc --version | sed -n '1s/.* \([0-9][0-9.]*\) .*/\1/p')"
