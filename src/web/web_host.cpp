@@ -2,7 +2,9 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -15,7 +17,10 @@
 // The page's side (src/web/page/msa-page.js): `Msa` is the page object the
 // page's script sets up before the program starts.
 
-EM_JS(void, msaShowPicture, (const std::uint8_t* rgba), { Msa.showPicture(HEAPU8.subarray(rgba, rgba + 640 * 350 * 4)); });
+// Rows [top, bottom) of the RGBA picture changed since it was last shown.
+EM_JS(void, msaShowPicture, (const std::uint8_t* rgba, int top, int bottom), {
+  Msa.showPicture(HEAPU8.subarray(rgba, rgba + 640 * 350 * 4), top, bottom);
+});
 EM_JS(void, msaShowText, (const char* utf8), { Msa.showText(UTF8ToString(utf8)); });
 EM_JS(void, msaBeep, (), { Msa.beep(); });
 EM_JS(void, msaRecorded, (const char* utf8), { Msa.recorded(UTF8ToString(utf8)); });
@@ -43,7 +48,9 @@ namespace msa {
 
 namespace {
 
-// The picture is shown at most this often while the program computes.
+// While the program computes, the picture is shown at most this often
+// (about the display's rate), and on a machine so slow that showing it takes
+// longer, at most a third of the time goes to showing it.
 constexpr double kPresentIntervalMs = 16;
 
 constexpr std::array<std::uint32_t, 16> kRgbaPalette = [] {
@@ -74,11 +81,31 @@ std::optional<Key::Kind> specialKey(int event) {
 }  // namespace
 
 void WebHost::present(const Screen& screen) {
-  static std::vector<std::uint32_t> rgba(static_cast<std::size_t>(kPictureWidth) * kPictureHeight);
+  const double start = emscripten_get_now();
   const auto& pixels = screen.picture().pixels();
-  for (std::size_t i = 0; i < rgba.size(); ++i) rgba[i] = kRgbaPalette[pixels[i] & 15];
-  msaShowPicture(reinterpret_cast<const std::uint8_t*>(rgba.data()));
+  if (shown_.empty()) {
+    shown_.assign(pixels.size(), 0xFF);  // no colour: every row is new
+    rgba_.resize(pixels.size());
+  }
+  // Only the rows that changed are converted and handed to the canvas: a
+  // running diagram changes a band of it at a time.
+  const auto rowDiffers = [&](int y) {
+    const std::size_t at = static_cast<std::size_t>(y) * kPictureWidth;
+    return std::memcmp(pixels.data() + at, shown_.data() + at, kPictureWidth) != 0;
+  };
+  int top = 0;
+  while (top < kPictureHeight && !rowDiffers(top)) ++top;
+  int bottom = kPictureHeight;
+  while (bottom > top && !rowDiffers(bottom - 1)) --bottom;
+  if (top < bottom) {
+    const std::size_t from = static_cast<std::size_t>(top) * kPictureWidth;
+    const std::size_t to = static_cast<std::size_t>(bottom) * kPictureWidth;
+    for (std::size_t i = from; i < to; ++i) rgba_[i] = kRgbaPalette[pixels[i] & 15];
+    std::memcpy(shown_.data() + from, pixels.data() + from, to - from);
+    msaShowPicture(reinterpret_cast<const std::uint8_t*>(rgba_.data()), top, bottom);
+  }
   lastPresent_ = emscripten_get_now();
+  presentCost_ = lastPresent_ - start;
 }
 
 void WebHost::answerAwaited(const Screen& screen) { msaShowText(screen.text().c_str()); }
@@ -111,7 +138,7 @@ Key WebHost::nextKey(const Screen& screen) {
 void WebHost::beep() { msaBeep(); }
 
 void WebHost::pictureChanged(const Screen& screen) {
-  if (emscripten_get_now() - lastPresent_ < kPresentIntervalMs) return;
+  if (emscripten_get_now() - lastPresent_ < std::max(kPresentIntervalMs, 2 * presentCost_)) return;
   msaComputing(1);
   computing_ = true;
   drainEvents(screen);

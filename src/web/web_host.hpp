@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "dialogue/host.hpp"
 #include "dialogue/key_script.hpp"
@@ -59,6 +60,9 @@ class WebHost : public Host {
   bool interruptAsked_ = false;
   bool lastFourByThree_ = false;
   double lastPresent_ = 0;  // ms
+  double presentCost_ = 0;  // ms the last present took
+  std::vector<std::uint8_t> shown_;  // the colour indexes the canvas shows
+  std::vector<std::uint32_t> rgba_;  // the canvas's pixels
 };
 
 }  // namespace msa

@@ -226,9 +226,10 @@
 
   window.Msa = {
     timing,
-    showPicture(rgba) {
-      image.data.set(rgba);
-      context.putImageData(image, 0, 0);
+    // Rows [top, bottom) changed.
+    showPicture(rgba, top, bottom) {
+      image.data.set(rgba.subarray(top * WIDTH * 4, bottom * WIDTH * 4), top * WIDTH * 4);
+      context.putImageData(image, 0, 0, 0, top, WIDTH, bottom - top);
     },
     showText(text) {
       // The rows that changed since the last answer line are announced;
