@@ -44,7 +44,8 @@
 
   // ---------------------------------------------------------------- keys --
   canvas.addEventListener('keydown', (e) => {
-    const ctrl = e.ctrlKey && !e.altKey;  // Ctrl with Alt is AltGr, which types characters
+    // Ctrl with Alt is AltGr, which types characters; on a Mac, Cmd is Ctrl.
+    const ctrl = (e.ctrlKey || e.metaKey) && !e.altKey;
     const key = e.key;
     resumeAudio();
     if (ctrl && (key === 's' || key === 'S')) { e.preventDefault(); if (!e.repeat) save(); return; }
