@@ -218,7 +218,29 @@
   document.getElementById('copy').addEventListener('click', () => copyText(screenText, 'écran copié'));
   aspectButton.addEventListener('click', () => { toggleAspect(); canvas.focus(); });
   document.getElementById('full').addEventListener('click', toggleFullScreen);
-  canvas.addEventListener('pointerdown', () => { canvas.focus(); resumeAudio(); });
+  canvas.addEventListener('pointerdown', (e) => {
+    resumeAudio();
+    if (e.pointerType === 'touch') touchInput.focus(); else canvas.focus();
+  });
+
+  // Tablets and phones: a touch on the screen focuses a field of our own,
+  // which brings up the on-screen keyboard; what it would insert is typed
+  // instead, and the field stays empty.
+  const touchInput = document.getElementById('touch-input');
+  touchInput.addEventListener('beforeinput', (e) => {
+    e.preventDefault();
+    resumeAudio();
+    if (e.inputType === 'insertText' && e.data) typeText(e.data);
+    else if (e.inputType === 'deleteContentBackward') push(SPECIAL.Backspace);
+    else if (e.inputType === 'deleteContentForward') push(SPECIAL.Delete);
+    else if (e.inputType === 'insertLineBreak' || e.inputType === 'insertParagraph') push(SPECIAL.Enter);
+  });
+  touchInput.addEventListener('keydown', (e) => {
+    if (e.key === 'Enter' || e.key === 'Escape' || e.key === 'Tab') {
+      e.preventDefault();
+      push(SPECIAL[e.key]);
+    }
+  });
 
   // -------------------------------------------------- what msa.js calls --
   let yieldResolve = null;
