@@ -59,8 +59,8 @@ TEST(LinePixels, BothEndsIncludedWorkedOutByHand) {
       {{8, 8}, {8, 8}, {{8, 8}}},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(drawn(c.a, c.b), c.pixels) << c.a.column << "," << c.a.row << " to " << c.b.column
-                                         << "," << c.b.row;
+    EXPECT_EQ(drawn(c.a, c.b), c.pixels) << double(c.a.column) << "," << double(c.a.row) << " to "
+                                         << double(c.b.column) << "," << double(c.b.row);
 }
 
 TEST(LineClipping, MovesTheOutsideEndOntoEachEdge) {
@@ -85,10 +85,10 @@ TEST(LineClipping, MovesTheOutsideEndOntoEachEdge) {
   };
   for (const auto& c : cases) {
     const auto got = clipToPicture(c.a, c.b);
-    ASSERT_EQ(got.has_value(), c.visible.has_value()) << c.a.column << "," << c.a.row;
+    ASSERT_EQ(got.has_value(), c.visible.has_value()) << double(c.a.column) << "," << double(c.a.row);
     if (!got) continue;
-    EXPECT_EQ(got->first, c.visible->first) << c.a.column << "," << c.a.row;
-    EXPECT_EQ(got->second, c.visible->second) << c.a.column << "," << c.a.row;
+    EXPECT_EQ(got->first, c.visible->first) << double(c.a.column) << "," << double(c.a.row);
+    EXPECT_EQ(got->second, c.visible->second) << double(c.a.column) << "," << double(c.a.row);
   }
 }
 
@@ -101,7 +101,7 @@ TEST(LineFarEnds, CutTheEdgeWhereTheSameLineWithNearEndsDoes) {
       {{-1e15, -1e15}, {1e15, 1e15}, {-1000, -1000}, {1000, 1000}},
       {{320, 175}, {320, 1e40}, {320, 175}, {320, 5000}},
   };
-  for (const auto& c : cases) EXPECT_EQ(drawn(c.a, c.b), drawn(c.nearA, c.nearB)) << c.nearB.column;
+  for (const auto& c : cases) EXPECT_EQ(drawn(c.a, c.b), drawn(c.nearA, c.nearB)) << double(c.nearB.column);
   // one column over on the way to a row 1e30 away: the crossing of row 0 lies
   // a vanishing fraction right of column 300
   EXPECT_EQ(drawn({300, 200}, {301, -1e30}), run(300, 0, 300, 200));

@@ -17,6 +17,8 @@ cmake --build build -j"$jobs"
 bash tools/package.sh
 bash tools/check_package.sh
 bash tools/windows/check.sh
+# The same on 64-bit ARM (no x87 there), built across and run under qemu.
+bash tools/arm64/check.sh
 # The page and msa-headless for node (built by package.sh above).
 bash tools/web/check.sh
 

@@ -6,7 +6,7 @@ namespace msa {
 
 // The one record of machine data for the whole run. Every quantity is a
 // single-precision float (the user types even the control mode and the
-// iteration choice as numbers); formulas are evaluated in long double and
+// iteration choice as numbers); formulas are evaluated in the x87 extended type (numeric/extended.hpp) and
 // rounded to float where they are stored.
 
 inline constexpr float pi = 3.1415927f;

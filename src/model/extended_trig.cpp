@@ -136,6 +136,14 @@ class ExactReduction {
   Extended hi_ = 0, lo_ = 0;
 };
 
+// Apart, so that the common arguments' path stays short.
+[[gnu::noinline]] void reduceExactly(Extended x, Extended& hi, Extended& lo, unsigned& quadrant) {
+  const ExactReduction exact(x);
+  hi = exact.hi();
+  lo = exact.lo();
+  quadrant = exact.quadrant();
+}
+
 // r = x - k pi/2 as hi + lo, for finite x.
 void reduce(Extended x, Extended& hi, Extended& lo, unsigned& quadrant) {
   if (magnitude(x) <= kQuarterPi) {
@@ -155,10 +163,7 @@ void reduce(Extended x, Extended& hi, Extended& lo, unsigned& quadrant) {
       return;
     }
   }
-  const ExactReduction exact(x);
-  hi = exact.hi();
-  lo = exact.lo();
-  quadrant = exact.quadrant();
+  reduceExactly(x, hi, lo, quadrant);
 }
 
 // sin and cos of hi + lo, |hi| <= pi/4 (1 + 2^-40), |lo| <= 2^-64 |hi|, first as

@@ -52,14 +52,22 @@ inline const Extended kCos[] = {
     extendedConstant(0xf2a15d201011283d, -125),  // +1/20!
 };
 
-// atan d = d + d^3 A(d^2), A = -1/3 + d^2/5 - ... - d^8/11, each 1/n rounded
-// once; for |d| <= 2^-7 the first term left out (d^13/13) is below 2^-87 of d.
+// atan d = d + d^3 A(d^2), A = -1/3 + d^2/5 - d^4/7 + ..., each 1/n rounded
+// once. For |d| <= 2^-7 (1 + 2^-16) the first five terms leave out less than
+// 2^-87 of d (d^13/13); for |d| < 1/8 all twelve less than 2^-76 (d^27/27).
 inline const Extended kAtan[] = {
     -extendedConstant(0xaaaaaaaaaaaaaaab, -65),  // -1/3
     extendedConstant(0xcccccccccccccccd, -66),  // +1/5
     -extendedConstant(0x9249249249249249, -66),  // -1/7
     extendedConstant(0xe38e38e38e38e38e, -67),  // +1/9
     -extendedConstant(0xba2e8ba2e8ba2e8c, -67),  // -1/11
+    extendedConstant(0x9d89d89d89d89d8a, -67),  // +1/13
+    -extendedConstant(0x8888888888888889, -67),  // -1/15
+    extendedConstant(0xf0f0f0f0f0f0f0f1, -68),  // +1/17
+    -extendedConstant(0xd79435e50d79435e, -68),  // -1/19
+    extendedConstant(0xc30c30c30c30c30c, -68),  // +1/21
+    -extendedConstant(0xb21642c8590b2164, -68),  // -1/23
+    extendedConstant(0xa3d70a3d70a3d70a, -68),  // +1/25
 };
 // atan(j/64) for j = 0 ... 64, as a rounded high part and the rounded rest.
 struct AtanPoint {

@@ -247,18 +247,22 @@ constexpr SoftExtended addCore(Unpacked a, Unpacked b) {
     a = b;
     b = t;
   }
+  const int distance = a.field - b.field;
   const Wide big = static_cast<Wide>(a.sig) << 63;
-  const Wide small = shiftRightJam(static_cast<Wide>(b.sig) << 63, a.field - b.field);
-  int field = a.field + 1;
-  Wide sum;
+  // Up to 63 apart the smaller operand keeps all its bits; further, its
+  // lowest bit stands for all those shifted out.
+  const Wide small = distance < 64 ? static_cast<Wide>(b.sig) << (63 - distance)
+                                   : shiftRightJam(static_cast<Wide>(b.sig) << 63, distance);
+  const int field = a.field + 1;
   if (a.negative == b.negative) {
-    sum = big + small;
-  } else {
-    sum = big - small;
-    if (sum == 0) return SoftExtended();  // x - x = +0 rounding to nearest
+    const Wide sum = big + small;
+    if ((sum >> 127) != 0) return roundPack(a.negative, field, sum);
+    return roundPack(a.negative, field - 1, sum << 1);
   }
-  const int shift = leadingZeros(sum);
-  return roundPack(a.negative, field - shift, sum << shift);
+  const Wide difference = big - small;
+  if (difference == 0) return SoftExtended();  // x - x = +0 rounding to nearest
+  const int shift = leadingZeros(difference);
+  return roundPack(a.negative, field - shift, difference << shift);
 }
 
 constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
@@ -271,15 +275,17 @@ constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
   return roundPack(a.negative != b.negative, field, product);
 }
 
-// floor(numerator / divisor) for a quotient below 2^64.
+// floor(numerator / divisor) and the remainder, for a quotient below 2^64:
+// x86-64's divq where there is one, else the compiler's 128-bit division.
+// Both exact, so the operation is the same on every target.
 constexpr std::uint64_t divideWide(Wide numerator, std::uint64_t divisor, std::uint64_t& remainder) {
 #if defined(__x86_64__)
   if (!std::is_constant_evaluated()) {
-    std::uint64_t quotient, rem;
+    std::uint64_t quotient, rest;
     asm("divq %4"
-        : "=a"(quotient), "=d"(rem)
+        : "=a"(quotient), "=d"(rest)
         : "a"(static_cast<std::uint64_t>(numerator)), "d"(static_cast<std::uint64_t>(numerator >> 64)), "rm"(divisor));
-    remainder = rem;
+    remainder = rest;
     return quotient;
   }
 #endif
@@ -319,20 +325,18 @@ constexpr std::uint64_t squareRootWide(Wide n, Wide& remainder) {
   } else {
     // A double's square root is within 2^12 of the root; one correction in
     // double brings it within one, and the exact remainder settles the rest.
-    const double approx = static_cast<double>(static_cast<std::uint64_t>(n >> 64)) * 0x1p64;
-    const double estimate = __builtin_sqrt(approx);
+    const double estimate = __builtin_sqrt(static_cast<double>(static_cast<std::int64_t>(n >> 65)) * 0x1p65);
     root = estimate >= 0x1p64 ? ~std::uint64_t{0} : static_cast<std::uint64_t>(estimate);
-    auto error = static_cast<SignedWide>(n - static_cast<Wide>(root) * root);
-    const double step = static_cast<double>(error) / (2.0 * static_cast<double>(root));
+    auto error = static_cast<SignedWide>(n - static_cast<Wide>(root) * root);  // |error| < 2^77
+    const double step = static_cast<double>(static_cast<std::int64_t>(error >> 24)) * 0x1p23 / estimate;
+    // Now within one of the root; one above the largest would have wrapped to 0.
     root += static_cast<std::uint64_t>(static_cast<std::int64_t>(step));
+    root = root == 0 ? ~std::uint64_t{0} : root;
     error = static_cast<SignedWide>(n - static_cast<Wide>(root) * root);
-    while (error < 0) {
+    if (error < 0) {
       --root;
-      error += 2 * static_cast<SignedWide>(root) + 1;
-    }
-    while (error > 2 * static_cast<SignedWide>(root)) {
+    } else if (error > 2 * static_cast<SignedWide>(root)) {
       ++root;
-      error -= 2 * static_cast<SignedWide>(root) - 1;
     }
   }
   remainder = n - static_cast<Wide>(root) * root;
@@ -356,12 +360,21 @@ constexpr SoftExtended SoftExtended::scaled(bool negative, std::uint64_t signifi
   return roundPack(negative, exponent + kBias + 63 - shift, static_cast<Wide>(significand << shift) << 64);
 }
 
-constexpr SoftExtended::SoftExtended(long long value)
-    : SoftExtended(scaled(value < 0, value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value), 0)) {
-  if (value == 0) *this = SoftExtended();
+namespace soft_extended_detail {
+// An integer, exactly: 64 bits always fit.
+constexpr SoftExtended fromInteger(bool negative, std::uint64_t magnitude) {
+  if (magnitude == 0) return SoftExtended();
+  const int shift = std::countl_zero(magnitude);
+  return SoftExtended::fromBits(negative, static_cast<std::uint16_t>(kBias + 63 - shift), magnitude << shift);
 }
+}  // namespace soft_extended_detail
 
-constexpr SoftExtended::SoftExtended(unsigned long long value) : SoftExtended(scaled(false, value, 0)) {}
+constexpr SoftExtended::SoftExtended(long long value)
+    : SoftExtended(soft_extended_detail::fromInteger(
+          value < 0, value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value))) {}
+
+constexpr SoftExtended::SoftExtended(unsigned long long value)
+    : SoftExtended(soft_extended_detail::fromInteger(false, value)) {}
 
 constexpr SoftExtended::SoftExtended(double value) {
   using namespace soft_extended_detail;
@@ -375,7 +388,7 @@ constexpr SoftExtended::SoftExtended(double value) {
   } else if (field == 0) {
     *this = scaled(negative, fraction, -1074);
   } else {
-    *this = scaled(negative, fraction | (std::uint64_t{1} << 52), field - 1075);
+    *this = fromBits(negative, static_cast<std::uint16_t>(field - 1023 + kBias), kIntegerBit | (fraction << 11));
   }
 }
 
@@ -390,7 +403,7 @@ constexpr SoftExtended::SoftExtended(float value) {
   } else if (field == 0) {
     *this = scaled(negative, fraction, -149);
   } else {
-    *this = scaled(negative, fraction | (std::uint64_t{1} << 23), field - 150);
+    *this = fromBits(negative, static_cast<std::uint16_t>(field - 127 + kBias), kIntegerBit | (fraction << 40));
   }
 }
 

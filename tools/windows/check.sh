@@ -14,6 +14,7 @@
 set -Eeuo pipefail
 cd "$(dirname "$0")/../.."
 source tools/packages.sh
+source tools/headless_compare.sh
 # Wine's X11 driver loads the X extension libraries it finds; they are only
 # recommended by Wine's packages, and so named here.
 install_packages wine wine64 xvfb xdotool x11-apps python3 unzip \
@@ -32,19 +33,7 @@ defaults=false
 [ ${#sources[@]} -gt 0 ] || { sources=(fuzz/corpus/program tools/windows/keys tests/golden); defaults=true; }
 fail() { echo "windows check: FAIL: $*" >&2; exit 1; }
 [ -x "$reference" ] || fail "no $reference to compare with: build it first"
-
-keys=()
-for source in "${sources[@]}"; do
-  if [ -d "$source" ]; then
-    mapfile -t -O ${#keys[@]} keys < <(find "$source" -name '*.keys' | sort)
-  elif [ -f "$source" ]; then
-    keys+=("$source")
-  elif ! $defaults; then
-    fail "no key script or folder $source"
-  fi
-done
-[ ${#keys[@]} -gt 0 ] || fail "no key scripts in ${sources[*]}"
-mapfile -t keys < <(realpath "${keys[@]}")
+collect_key_scripts "windows check" $defaults "${sources[@]}" || exit 1
 
 reference="$(realpath "$reference")"
 here="$PWD"
@@ -78,30 +67,9 @@ wineboot -i >/dev/null 2>&1 || true
 echo "windows check: Wine ready ($((SECONDS - start)) s)"
 
 # ------------------------------------------------------------ msa-headless --
-# The pictures go to relative folders: Wine maps the present folder, not
-# Unix paths given as arguments.
 start=$SECONDS
-differing=0
-for script in "${keys[@]}"; do
-  name="$(basename "$script" .keys)"
-  rm -rf linux windows && mkdir linux windows
-  status=0
-  "$reference" --pictures linux <"$script" >linux.txt 2>&1 || status=$?
-  echo "=== status $status" >>linux.txt
-  grep -q -x '=== read 1' linux.txt || fail "$reference does not run $script: $(head -n 3 linux.txt)"
-  status=0
-  wine msa-headless.exe --pictures windows <"$script" >windows.txt 2>&1 || status=$?
-  echo "=== status $status" >>windows.txt
-  if ! cmp -s linux.txt windows.txt; then
-    echo "windows check: ${script#"$here/"}: the transcript differs" >&2
-    diff linux.txt windows.txt | head -n 20 >&2 || true
-    differing=$((differing + 1))
-  elif ! diff -r linux windows >/dev/null; then
-    echo "windows check: ${script#"$here/"}: the pictures differ: $(diff -rq linux windows | head -n 3)" >&2
-    differing=$((differing + 1))
-  fi
-done
-[ "$differing" -eq 0 ] || fail "$differing of ${#keys[@]} key scripts differ"
+run_windows() { wine msa-headless.exe --pictures "$1"; }
+compare_with_reference "windows check" "$reference" run_windows "${keys[@]}" || exit 1
 echo "windows check: msa-headless.exe: ${#keys[@]} key scripts as on Linux ($((SECONDS - start)) s)"
 
 # --------------------------------------------------------------------- msa --
