@@ -8,6 +8,7 @@
 //   - a #play= link replays a session, and the page's own link gives it back;
 //   - fragments that are not base64url, not UTF-8 or megabytes long are told
 //     and the program starts as usual;
+//   - Ctrl+C copies the text screen, a paste types its first line;
 //   - Ctrl+S with the 4:3 view downloads the picture, the 4:3 picture and the
 //     run's data, the first and the last equal to the desktop's saves.
 // Prints one JSON line of measurements last.
@@ -179,6 +180,32 @@ for (const [where, url] of [['http', base], ['file', 'file://' + path.resolve(pa
     await page.keyboard.press('F10');
     if (screenshot) await page.screenshot({ path: screenshot });
   }
+  await page.close();
+}
+
+// ------------------------------------------- the clipboard, both ways --
+{
+  const page = await open(base);
+  await page.evaluate(() => {
+    window.copied = null;
+    document.addEventListener('copy', (e) => { window.copied = e.clipboardData.getData('text/plain'); });
+  });
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyC', { commands: ['Copy'] });
+  await page.keyboard.up('Control');
+  const copied = await page.evaluate(() => window.copied);
+  const text = await page.evaluate(() => Msa.text());
+  // A paste types its first line only.
+  await page.evaluate(() => {
+    const data = new DataTransfer();
+    data.setData('text/plain', '0,5é\nnot this');
+    document.activeElement.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true }));
+  });
+  await page.waitForFunction(() => Msa.session().length >= 4 && Msa.waiting(), { timeout: 10000 });
+  const typed = await page.evaluate(() => Msa.session());
+  if (copied !== text || !/machine synchrone autopilotée/.test(copied)) fail(`Ctrl+C copied ${JSON.stringify(copied)}`);
+  else if (typed !== '0,5é') fail(`a paste typed ${JSON.stringify(typed)}`);
+  else ok('Ctrl+C copies the text screen, a paste types its first line');
   await page.close();
 }
 

@@ -5,7 +5,7 @@
 #  - the page in Debian's chromium, headless, driven by puppeteer-core
 #    (tools/web/check-page.mjs): served from 127.0.0.1 and opened from
 #    file://, the canvas against msa-headless's pictures, Escape during a
-#    long run, #play= links good and bad, Ctrl+S's downloads against the
+#    long run, #play= links good and bad, the clipboard, Ctrl+S's downloads against the
 #    desktop's saves; the times it measures are printed last (JSON).
 #
 # Usage: tools/web/check.sh [--screenshot FILE] [BUILD_DIR]
