@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Makes both packages into dist/: the Debian package msa_<version>_amd64.deb
-# (built with Debian's hardening flags) and the Windows zip
-# msa-<version>-windows-x64.zip (tools/windows/build.sh).
+# Makes the packages into dist/: the Debian package msa_<version>_amd64.deb
+# (built with Debian's hardening flags), the Windows zip
+# msa-<version>-windows-x64.zip (tools/windows/build.sh) and the page
+# msa-<version>-web.zip (tools/web/package.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -21,3 +22,4 @@ cp build-deb/dist/msa_*_amd64.deb dist/
 ls dist/msa_*_amd64.deb
 
 bash tools/windows/build.sh
+bash tools/web/package.sh

@@ -19,12 +19,14 @@ cmake -S . -B build-soft -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMSA_SOFT_EXTENDED=O
 cmake --build build-soft -j"$jobs" --target msa-headless msa-tests
 (cd build-soft && ctest --output-on-failure -j"$jobs")
 
-# The Debian package and the Windows zip, made and checked as users get them.
+# The Debian package, the Windows zip and the page, made and checked as users get them.
 bash tools/package.sh
 bash tools/check_package.sh
 bash tools/windows/check.sh
 # The same on 64-bit ARM (no x87 there), built across and run under qemu.
 bash tools/arm64/check.sh
+# The page and msa-headless for node (built by package.sh above).
+bash tools/web/check.sh
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMSA_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <system_error>
 
 #include "results/csv_rows.hpp"
 
@@ -32,6 +33,20 @@ ScratchFile openScratchFile() {
     if (std::FILE* named = std::fopen(path.string().c_str(), "w+b")) return {named, path};
   }
   return {};
+}
+
+// Whether this system starts threads at all (a browser page without
+// cross-origin isolation has none): asked once, by starting one.
+bool threadsAvailable() {
+  static const bool available = [] {
+    try {
+      std::thread([] {}).join();
+      return true;
+    } catch (const std::system_error&) {
+      return false;
+    }
+  }();
+  return available;
 }
 
 void closeScratchFile(ScratchFile& scratch) {
@@ -76,14 +91,19 @@ void SimulationLog::runEnded() {
 
 void SimulationLog::handOver(bool endOfRun) {
   finishWriting();  // the rows before these go first
-  writer_ = std::thread([this, rows = std::move(pending_), run = run_, endOfRun] {
+  auto write = [this, rows = std::move(pending_), run = run_, endOfRun] {
     std::string text;
     text.reserve(rows.size() * 128);
     for (const StepPoint& row : rows) appendCsvRow(text, run, row);
     if (lastRun_.file != nullptr) writeAll(lastRun_.file, text);
     if (csv_ == nullptr) return;
     if (!writeAll(csv_, text) || (endOfRun && std::fflush(csv_) != 0)) failed_ = true;
-  });
+  };
+  if (threadsAvailable()) {
+    writer_ = std::thread(std::move(write));
+  } else {
+    write();  // without threads, the rows are written before the run goes on
+  }
   pending_ = {};
   pending_.reserve(endOfRun ? 0 : kChunkRows);
 }

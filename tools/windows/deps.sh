@@ -19,7 +19,9 @@ jobs="$(nproc)"
 [ "$jobs" -gt 2 ] && jobs=2
 
 # The source package and version behind each Linux development package.
-source_of() { dpkg-query -W -f='${source:Package}=${source:Version}' "$1"; }
+# One line: a package installed for two architectures (arm64 beside amd64
+# for tools/arm64/check.sh) is listed twice.
+source_of() { dpkg-query -W -f='${source:Package}=${source:Version}\n' "$1" | head -n 1; }
 read_versions() {
   zlib_src="$(source_of zlib1g-dev)"
   png_src="$(source_of libpng-dev)"

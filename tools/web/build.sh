@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds msa for the browser with Debian's emscripten:
+#   BUILD_DIR/msa/page/        the page: index.html, msa-page.js, msa.js (the
+#                              program, its WebAssembly inside), runs from any
+#                              static host and from file://
+#   BUILD_DIR/msa/msa-headless.js  msa-headless for node
+# zlib and libpng come from tools/web/deps.sh (built once, then kept).
+#
+# Usage: tools/web/build.sh [BUILD_DIR]   (default build-web)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+source tools/packages.sh
+install_web_packages
+dir="$(realpath -m "${1:-build-web}")"
+jobs="$(nproc)"
+[ "$jobs" -gt 2 ] && jobs=2
+# emscripten's optimiser is a node program that needs Debian's acorn, which a
+# node of another origin does not look for.
+export NODE_PATH=/usr/share/nodejs
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+prefix="$(bash tools/web/deps.sh "$dir" | tail -n 1)"
+# -include: the C++ library of this emscripten lacks std::bit_cast and float
+# std::to_chars (src/web/std_compat.hpp).
+emcmake cmake -S . -B "$dir/msa" -DCMAKE_BUILD_TYPE=Release -DMSA_WINDOW=OFF -DMSA_TESTS=OFF \
+  "${launcher[@]}" \
+  -DCMAKE_CXX_FLAGS="-fexceptions -include $PWD/src/web/std_compat.hpp" \
+  -DPNG_LIBRARY="$prefix/lib/libpng16.a" -DPNG_PNG_INCLUDE_DIR="$prefix/include" \
+  -DZLIB_LIBRARY="$prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$prefix/include" >/dev/null
+cmake --build "$dir/msa" -j"$jobs" --target msa-headless msa-web >/dev/null
+mkdir -p "$dir/msa/page/licenses"
+cp "$prefix"/licenses/* "$dir/msa/page/licenses/"
+cp LICENSE "$dir/msa/page/licenses/msa.txt"
+echo "$dir/msa/page"
