@@ -38,6 +38,7 @@ EM_JS(void, msaSaved, (const char* message, const char* folder), {
 });
 EM_JS(void, msaComputing, (int on), { Msa.computing(on !== 0); });
 EM_JS(int, msaTakeEvent, (), { return Msa.takeEvent(); });
+EM_JS(void, msaNotice, (const char* utf8), { Msa.notice(UTF8ToString(utf8)); });
 // Resolves once the page has an event queued.
 EM_ASYNC_JS(void, msaWaitEvent, (), { await Msa.waitEvent(); });
 // Lets the browser handle its events and paint, then goes on at once (a
@@ -195,5 +196,7 @@ void WebHost::save(const Screen& screen, bool fourByThree) {
   record(ScriptKey::save());
   msaSaved(save_(screen, fourByThree).c_str(), kWebSaveFolder);
 }
+
+void WebHost::runNotice(const std::string& text) { msaNotice(text.c_str()); }
 
 }  // namespace msa

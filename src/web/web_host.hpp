@@ -33,6 +33,8 @@ class WebHost : public Host {
   void beep() override;
   void pictureChanged(const Screen& screen) override;
   bool interruptRequested() override;
+  // In the page's status line while the run lasts.
+  void runNotice(const std::string& text) override;
 
   // Events the page sends, besides typed characters (code points >= 0).
   // The numbers are those of src/web/page/msa-page.js.

@@ -9,6 +9,7 @@
 
 #include "app/program.hpp"
 #include "dialogue/key_script.hpp"
+#include "dialogue/messages.hpp"
 #include "dialogue/screen.hpp"
 #include "results/result_saver.hpp"
 #include "results/simulation_log.hpp"
@@ -24,6 +25,8 @@ EM_JS(char*, msaPlayScript, (), {
   return buffer;
 });
 EM_JS(void, msaEnded, (int status), { Msa.ended(status); });
+// The dialogue's language, from the page's address (?lang=en): 1 for English.
+EM_JS(int, msaEnglish, (), { return Msa.language() === 'en' ? 1 : 0; });
 
 using namespace msa;
 
@@ -37,11 +40,12 @@ int main() {
   // The screen is large (the whole picture); keep it off the stack.
   auto screen = std::make_unique<Screen>();
   SimulationLog log;
-  const ResultSaver saver(kWebSaveFolder, log);
+  const Language language = msaEnglish() ? Language::English : Language::French;
+  const ResultSaver saver(kWebSaveFolder, log, localTimeNow, language);
   WebHost host(parseScript(play), [&saver](const Screen& shown, bool fourByThree) {
     return saver.save(shown.picture(), fourByThree).message;
   });
-  const int status = runProgram(*screen, host, &log);
+  const int status = runProgram(*screen, host, &log, language);
   msaEnded(status);
   return status;
 }

@@ -23,6 +23,16 @@
   const linkField = document.getElementById('link');
   const aspectButton = document.getElementById('aspect');
 
+  // The dialogue's language, from the address (?lang=en); French otherwise.
+  // The switch opens the page again in the other one, with the same session
+  // link, whose keys mean the same in both.
+  const language = new URLSearchParams(location.search).get('lang') === 'en' ? 'en' : 'fr';
+  const languageLink = document.getElementById('language');
+  if (language === 'en') document.documentElement.lang = 'en';
+  languageLink.href = '?lang=' + (language === 'en' ? 'fr' : 'en') + location.hash;
+  languageLink.textContent = language === 'en' ? 'Français' : 'English';
+  languageLink.lang = language === 'en' ? 'fr' : 'en';
+
   const queue = [];
   let wake = null;
   let fourByThree = false;
@@ -290,6 +300,9 @@
     waiting() { return wake !== null && queue.length === 0; },
     text() { return screenText; },
     playScript() { return play.script || ''; },
+    language() { return language; },
+    // A notice for the run (a time step too small), or '' when it is over.
+    notice(text) { say(text); },
     session() { return session; },
     link: sessionLink,
     ended(status) {
