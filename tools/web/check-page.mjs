@@ -250,6 +250,16 @@ for (const [where, url] of [['http', base], ['file', 'file://' + path.resolve(pa
   if (differing === 0 && /menu principal/.test(menu)) ok('a #play= link types its keys, then the keyboard goes on');
   else fail(`#play=: ${differing} pixels differ from msa-headless's read-37.pgm, or Enter did not return to the menu`);
   await page.close();
+  // The same link in English: the same keys, the dialogue's words in English.
+  const english = await open(measured.link.replace('#', '?lang=en#'));
+  await waitRead(english, 37);
+  await english.keyboard.press('Enter');
+  await waitRead(english, 38);
+  const englishMenu = await english.evaluate(() => Msa.text());
+  const englishPage = await english.evaluate(() => document.documentElement.lang);
+  if (/main menu/.test(englishMenu) && englishPage === 'en') ok('?lang=en: the same link replayed in English');
+  else fail(`?lang=en: the menu after the link's run is not the English one (page lang "${englishPage}")`);
+  await english.close();
   delete measured.link;
 }
 for (const [name, fragment, message] of [
