@@ -454,19 +454,32 @@ constexpr SoftExtended::SoftExtended(long long value)
 constexpr SoftExtended::SoftExtended(unsigned long long value)
     : SoftExtended(soft_extended_detail::fromInteger(false, value)) {}
 
+namespace soft_extended_detail {
+// A double or float (precision bits with the hidden one) that is zero,
+// denormal, infinite or NaN: out of line, the constructors inline the normal
+// numbers only.
+template <int precision>
+[[gnu::noinline]] constexpr SoftExtended fromBinaryOther(bool negative, bool maxField, std::uint64_t fraction) {
+  constexpr int shift = 64 - precision;
+  if (maxField) {
+    // fld: an infinity stays one, a NaN keeps its payload's top bits, quieted.
+    return SoftExtended::fromBits(negative, kMaxField,
+                                  kIntegerBit | (fraction << shift) | (fraction != 0 ? kQuietBit : 0));
+  }
+  return SoftExtended::scaled(negative, fraction, precision == 53 ? -1074 : -149);
+}
+}  // namespace soft_extended_detail
+
 constexpr SoftExtended::SoftExtended(double value) {
   using namespace soft_extended_detail;
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const bool negative = (bits >> 63) != 0;
   const int field = static_cast<int>((bits >> 52) & 0x7FF);
   const std::uint64_t fraction = bits & 0xFFFFFFFFFFFFFu;
-  if (field == 0x7FF) {
-    // fld: an infinity stays one, a NaN keeps its payload's top bits, quieted.
-    *this = fromBits(negative, kMaxField, kIntegerBit | (fraction << 11) | (fraction != 0 ? kQuietBit : 0));
-  } else if (field == 0) {
-    *this = scaled(negative, fraction, -1074);
-  } else {
+  if (static_cast<unsigned>(field - 1) < 0x7FEu) [[likely]] {
     *this = fromBits(negative, static_cast<std::uint16_t>(field - 1023 + kBias), kIntegerBit | (fraction << 11));
+  } else {
+    *this = fromBinaryOther<53>(negative, field != 0, fraction);
   }
 }
 
@@ -476,12 +489,10 @@ constexpr SoftExtended::SoftExtended(float value) {
   const bool negative = (bits >> 31) != 0;
   const int field = static_cast<int>((bits >> 23) & 0xFF);
   const std::uint64_t fraction = bits & 0x7FFFFFu;
-  if (field == 0xFF) {
-    *this = fromBits(negative, kMaxField, kIntegerBit | (fraction << 40) | (fraction != 0 ? kQuietBit : 0));
-  } else if (field == 0) {
-    *this = scaled(negative, fraction, -149);
-  } else {
+  if (static_cast<unsigned>(field - 1) < 0xFEu) [[likely]] {
     *this = fromBits(negative, static_cast<std::uint16_t>(field - 127 + kBias), kIntegerBit | (fraction << 40));
+  } else {
+    *this = fromBinaryOther<24>(negative, field != 0, fraction);
   }
 }
 
