@@ -168,6 +168,13 @@ constexpr Wide shiftRightJam(Wide x, int n) {
   return (x >> n) | ((x << (128 - n)) != 0 ? 1 : 0);
 }
 
+// 1 when a significand `sig` with `below` * 2^-64 of a last place under it
+// rounds up to nearest even: at least half, and more or sig odd. In bit
+// operations, not branches: the bits below are random.
+constexpr std::uint64_t roundsUp(std::uint64_t sig, std::uint64_t below) {
+  return (below >> 63) & (static_cast<std::uint64_t>((below << 1) != 0) | (sig & 1));
+}
+
 // The value sig * 2^(field - kBias - 127), sig's bit 127 set, rounded to
 // nearest even into the format: denormal when field < 1, infinite when too large.
 constexpr SoftExtended roundPack(bool negative, int field, Wide sig) {
@@ -177,7 +184,7 @@ constexpr SoftExtended roundPack(bool negative, int field, Wide sig) {
   }
   auto high = static_cast<std::uint64_t>(sig >> 64);
   const auto low = static_cast<std::uint64_t>(sig);
-  if (low > kIntegerBit || (low == kIntegerBit && (high & 1) != 0)) {
+  if (roundsUp(high, low) != 0) {
     ++high;
     if (high == 0) {
       high = kIntegerBit;
@@ -241,7 +248,7 @@ constexpr SoftExtended propagateNaN(SoftExtended a, SoftExtended b) {
   return quieted(a.negative() ? b : a);
 }
 
-constexpr SoftExtended addCore(Unpacked a, Unpacked b) {
+[[gnu::noinline]] constexpr SoftExtended addCore(Unpacked a, Unpacked b) {
   if (a.field < b.field || (a.field == b.field && a.sig < b.sig)) {
     const Unpacked t = a;
     a = b;
@@ -265,14 +272,85 @@ constexpr SoftExtended addCore(Unpacked a, Unpacked b) {
   return roundPack(a.negative, field - shift, difference << shift);
 }
 
-constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
-  Wide product = static_cast<Wide>(a.sig) * b.sig;
-  int field = a.field + b.field - kBias + 1;
-  if ((product >> 127) == 0) {
-    product <<= 1;
-    --field;
+// Two finite normal operands, in 64-bit words only (no 128-bit shifts, which
+// cost calls where the target has no 64-bit shift pair): the larger
+// magnitude's significand, the smaller's aligned to it as a whole part and
+// the 64 bits below it, those beyond or-ed into the lowest. Exact up to 64
+// apart; further, the smaller is below a quarter of the last place and the
+// or-ed bit settles the rounding as the exact value would. The rare results
+// below the normal range go through addCore.
+[[gnu::always_inline]] constexpr SoftExtended addNormals(bool negativeA, int fieldA, std::uint64_t sigA, bool negativeB, int fieldB,
+                                  std::uint64_t sigB) {
+  // Selections rather than branches where the operands decide at random.
+  const bool swap = ((static_cast<Wide>(static_cast<unsigned>(fieldA)) << 64) | sigA) <
+                    ((static_cast<Wide>(static_cast<unsigned>(fieldB)) << 64) | sigB);
+  const bool negative = swap ? negativeB : negativeA;
+  const int fieldBig = swap ? fieldB : fieldA, fieldSmall = swap ? fieldA : fieldB;
+  const std::uint64_t big = swap ? sigB : sigA, small = swap ? sigA : sigB;
+  const int distance = fieldBig - fieldSmall;
+  std::uint64_t aligned, below;  // small * 2^-distance = aligned + below * 2^-64
+  if (distance < 64) [[likely]] {
+    aligned = small >> distance;
+    below = (small << 1) << (63 - distance);
+  } else if (distance == 64) {
+    aligned = 0;
+    below = small;
+  } else if (distance < 128) {
+    aligned = 0;
+    below = (small >> (distance - 64)) | ((small << (128 - distance)) != 0 ? 1 : 0);
+  } else {
+    aligned = 0;
+    below = 1;
   }
-  return roundPack(a.negative != b.negative, field, product);
+  int field = fieldBig;
+  std::uint64_t sig;
+  if (negativeA == negativeB) {
+    sig = big + aligned;
+    const bool carry = sig < big;  // one place up, the dropped bit below
+    below = carry ? (sig << 63) | (below >> 1) | (below & 1) : below;
+    sig = carry ? (sig >> 1) | kIntegerBit : sig;
+    field += carry ? 1 : 0;
+  } else {
+    sig = big - aligned - (below != 0 ? 1 : 0);
+    below = 0 - below;
+    if ((sig & kIntegerBit) == 0) {
+      if (sig == 0) {
+        if (below == 0) return SoftExtended();  // x - x = +0 rounding to nearest
+        // Only when 0 or 1 apart: below is exact, and all there is.
+        const int shift = std::countl_zero(below);
+        sig = below << shift;
+        below = 0;
+        field -= 64 + shift;
+      } else {
+        const int shift = std::countl_zero(sig);  // at least 1
+        sig = (sig << shift) | (below >> (64 - shift));
+        below <<= shift;
+        field -= shift;
+      }
+      if (field <= 0) {
+        return addCore(Unpacked{negativeA, fieldA, sigA}, Unpacked{negativeB, fieldB, sigB});
+      }
+    }
+  }
+  sig += roundsUp(sig, below);
+  if (sig == 0) [[unlikely]] {  // rounded up to the next power of two
+    sig = kIntegerBit;
+    ++field;
+  }
+  if (field >= kMaxField) [[unlikely]] return SoftExtended::fromBits(negative, kMaxField, kIntegerBit);
+  return SoftExtended::fromBits(negative, static_cast<std::uint16_t>(field), sig);
+}
+
+constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
+  const Wide product = static_cast<Wide>(a.sig) * b.sig;
+  auto high = static_cast<std::uint64_t>(product >> 64);
+  auto low = static_cast<std::uint64_t>(product);
+  // The product of two significands in [1, 2) is in [1, 4): up one place or not.
+  const std::uint64_t shift = ~high >> 63;
+  high = (high << shift) | ((low >> 63) & shift);
+  low <<= shift;
+  return roundPack(a.negative != b.negative, a.field + b.field - kBias + 1 - static_cast<int>(shift),
+                   (static_cast<Wide>(high) << 64) | low);
 }
 
 // floor(numerator / divisor) and the remainder, for a quotient below 2^64:
@@ -376,19 +454,32 @@ constexpr SoftExtended::SoftExtended(long long value)
 constexpr SoftExtended::SoftExtended(unsigned long long value)
     : SoftExtended(soft_extended_detail::fromInteger(false, value)) {}
 
+namespace soft_extended_detail {
+// A double or float (precision bits with the hidden one) that is zero,
+// denormal, infinite or NaN: out of line, the constructors inline the normal
+// numbers only.
+template <int precision>
+[[gnu::noinline]] constexpr SoftExtended fromBinaryOther(bool negative, bool maxField, std::uint64_t fraction) {
+  constexpr int shift = 64 - precision;
+  if (maxField) {
+    // fld: an infinity stays one, a NaN keeps its payload's top bits, quieted.
+    return SoftExtended::fromBits(negative, kMaxField,
+                                  kIntegerBit | (fraction << shift) | (fraction != 0 ? kQuietBit : 0));
+  }
+  return SoftExtended::scaled(negative, fraction, precision == 53 ? -1074 : -149);
+}
+}  // namespace soft_extended_detail
+
 constexpr SoftExtended::SoftExtended(double value) {
   using namespace soft_extended_detail;
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const bool negative = (bits >> 63) != 0;
   const int field = static_cast<int>((bits >> 52) & 0x7FF);
   const std::uint64_t fraction = bits & 0xFFFFFFFFFFFFFu;
-  if (field == 0x7FF) {
-    // fld: an infinity stays one, a NaN keeps its payload's top bits, quieted.
-    *this = fromBits(negative, kMaxField, kIntegerBit | (fraction << 11) | (fraction != 0 ? kQuietBit : 0));
-  } else if (field == 0) {
-    *this = scaled(negative, fraction, -1074);
-  } else {
+  if (static_cast<unsigned>(field - 1) < 0x7FEu) [[likely]] {
     *this = fromBits(negative, static_cast<std::uint16_t>(field - 1023 + kBias), kIntegerBit | (fraction << 11));
+  } else {
+    *this = fromBinaryOther<53>(negative, field != 0, fraction);
   }
 }
 
@@ -398,12 +489,10 @@ constexpr SoftExtended::SoftExtended(float value) {
   const bool negative = (bits >> 31) != 0;
   const int field = static_cast<int>((bits >> 23) & 0xFF);
   const std::uint64_t fraction = bits & 0x7FFFFFu;
-  if (field == 0xFF) {
-    *this = fromBits(negative, kMaxField, kIntegerBit | (fraction << 40) | (fraction != 0 ? kQuietBit : 0));
-  } else if (field == 0) {
-    *this = scaled(negative, fraction, -149);
-  } else {
+  if (static_cast<unsigned>(field - 1) < 0xFEu) [[likely]] {
     *this = fromBits(negative, static_cast<std::uint16_t>(field - 127 + kBias), kIntegerBit | (fraction << 40));
+  } else {
+    *this = fromBinaryOther<24>(negative, field != 0, fraction);
   }
 }
 
@@ -474,31 +563,40 @@ constexpr unsigned long long SoftExtended::toUnsigned(int bits) const {
   return significand_ >> (63 - exponent);
 }
 
-constexpr SoftExtended SoftExtended::add(SoftExtended a, SoftExtended b, bool subtract) {
-  using namespace soft_extended_detail;
-  if (isNormal(a) && isNormal(b)) [[likely]] {
-    return addCore(unpack(a), Unpacked{b.negative() != subtract, b.biasedExponent(), b.significand_});
-  }
+namespace soft_extended_detail {
+// Zeros, denormals, infinities, not-a-numbers: out of line, so that the
+// common case of two normal numbers costs no more than it needs.
+[[gnu::noinline]] constexpr SoftExtended addOther(SoftExtended a, SoftExtended b, bool subtract) {
   if (a.isNaN() || b.isNaN()) return propagateNaN(a, b);
   const bool negativeB = b.negative() != subtract;
   if (a.isInf()) {
-    if (b.isInf() && a.negative() != negativeB) return indefinite();
+    if (b.isInf() && a.negative() != negativeB) return SoftExtended::indefinite();
     return a;
   }
-  if (b.isInf()) return fromBits(negativeB, kMaxField, kIntegerBit);
+  if (b.isInf()) return SoftExtended::fromBits(negativeB, kMaxField, kIntegerBit);
   if (b.isZero()) {
-    if (a.isZero()) return fromBits(a.negative() && negativeB, 0, 0);
+    if (a.isZero()) return SoftExtended::fromBits(a.negative() && negativeB, 0, 0);
     return a;
   }
-  if (a.isZero()) return fromBits(negativeB, b.biasedExponent(), b.significand_);
+  if (a.isZero()) return SoftExtended::fromBits(negativeB, b.biasedExponent(), b.significand());
   Unpacked ub = unpack(b);
   ub.negative = negativeB;
   return addCore(unpack(a), ub);
 }
+}  // namespace soft_extended_detail
 
-constexpr SoftExtended operator*(SoftExtended a, SoftExtended b) {
+constexpr SoftExtended SoftExtended::add(SoftExtended a, SoftExtended b, bool subtract) {
   using namespace soft_extended_detail;
-  if (isNormal(a) && isNormal(b)) [[likely]] return mulCore(unpack(a), unpack(b));
+  if (isNormal(a) && isNormal(b)) [[likely]] {
+    return addNormals(a.negative(), a.biasedExponent(), a.significand_, b.negative() != subtract, b.biasedExponent(),
+                      b.significand_);
+  }
+  return addOther(a, b, subtract);
+}
+
+namespace soft_extended_detail {
+// As addOther, for * and /.
+[[gnu::noinline]] constexpr SoftExtended multiplyOther(SoftExtended a, SoftExtended b) {
   if (a.isNaN() || b.isNaN()) return propagateNaN(a, b);
   const bool negative = a.negative() != b.negative();
   if (a.isInf() || b.isInf()) {
@@ -509,9 +607,7 @@ constexpr SoftExtended operator*(SoftExtended a, SoftExtended b) {
   return mulCore(unpack(a), unpack(b));
 }
 
-constexpr SoftExtended operator/(SoftExtended a, SoftExtended b) {
-  using namespace soft_extended_detail;
-  if (isNormal(a) && isNormal(b)) [[likely]] return divCore(unpack(a), unpack(b));
+[[gnu::noinline]] constexpr SoftExtended divideOther(SoftExtended a, SoftExtended b) {
   if (a.isNaN() || b.isNaN()) return propagateNaN(a, b);
   const bool negative = a.negative() != b.negative();
   if (a.isInf()) {
@@ -525,6 +621,23 @@ constexpr SoftExtended operator/(SoftExtended a, SoftExtended b) {
   }
   if (a.isZero()) return SoftExtended::fromBits(negative, 0, 0);
   return divCore(unpack(a), unpack(b));
+}
+}  // namespace soft_extended_detail
+
+constexpr SoftExtended operator*(SoftExtended a, SoftExtended b) {
+  using namespace soft_extended_detail;
+  if (isNormal(a) && isNormal(b)) [[likely]] {
+    return mulCore({a.negative(), a.biasedExponent(), a.significand()}, {b.negative(), b.biasedExponent(), b.significand()});
+  }
+  return multiplyOther(a, b);
+}
+
+constexpr SoftExtended operator/(SoftExtended a, SoftExtended b) {
+  using namespace soft_extended_detail;
+  if (isNormal(a) && isNormal(b)) [[likely]] {
+    return divCore({a.negative(), a.biasedExponent(), a.significand()}, {b.negative(), b.biasedExponent(), b.significand()});
+  }
+  return divideOther(a, b);
 }
 
 // fsqrt: correctly rounded; sqrt(-0) = -0; of a negative number the indefinite.
