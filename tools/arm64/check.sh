@@ -58,7 +58,7 @@ start=$SECONDS
 simulating='FuzzSeeds|FuzzKeys|PhysicsInvariants|ProgramFlow|ResultsTest|ResultSaver|TransientIntegration|SupplyRamp|TransientSimulation|ModelStops|ExtremeInputs|EvaluationMemo|Diagram|golden_end_to_end|man_pages'
 (cd "$dir" && ctest --output-on-failure -j"$jobs" --timeout 600 -E "$simulating" >ctest.log 2>&1) ||
   { tail -n 40 "$dir/ctest.log" >&2; fail "unit tests under qemu-aarch64 (all of it: $dir/ctest.log)"; }
-echo "arm64 check: $(grep -o '[0-9]* tests passed.*' "$dir/ctest.log" | head -n 1) under qemu-aarch64 ($((SECONDS - start)) s)"
+echo "arm64 check: $(grep -o '[0-9]*% tests passed.*' "$dir/ctest.log" | head -n 1) under qemu-aarch64 ($((SECONDS - start)) s)"
 
 start=$SECONDS
 work="$(mktemp -d)"
