@@ -21,10 +21,11 @@ using namespace msa;
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
-  // The key script and the transcript are bytes: no CRLF translation, and
-  // no Ctrl+Z taken for the end of the input.
+  // The key script, the transcript and the notices beside it are bytes: no
+  // CRLF translation, and no Ctrl+Z taken for the end of the input.
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
 #endif
   const ProgramStart start = startProgram(ProgramKind::Headless, argc, argv);
   if (start.exitNow) return *start.exitNow;
