@@ -24,8 +24,8 @@ constexpr To bit_cast(const From& from) noexcept {
 // The standard defines a precision conversion as printf's in the C locale
 // (general is %g), which is the only locale of this C library.
 inline to_chars_result to_chars(char* first, char* last, float value, chars_format format, int precision) {
-  const char* spec = format == chars_format::scientific ? "%.*e" : format == chars_format::fixed ? "%.*f" : "%.*g";
-  const int n = std::snprintf(first, static_cast<size_t>(last - first), spec, precision, static_cast<double>(value));
+  const char* pattern = format == chars_format::scientific ? "%.*e" : format == chars_format::fixed ? "%.*f" : "%.*g";
+  const int n = std::snprintf(first, static_cast<size_t>(last - first), pattern, precision, static_cast<double>(value));
   if (n < 0 || n >= last - first) return {last, errc::value_too_large};
   return {first + n, errc{}};
 }
