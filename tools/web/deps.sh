@@ -11,14 +11,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source tools/packages.sh
+source tools/debian_sources.sh
 install_web_packages
 
 root="$(realpath -m "${1:-build-web}")/deps"
 jobs="$(nproc)"
 [ "$jobs" -gt 2 ] && jobs=2
 
-# (one line: a package installed for two architectures is listed twice)
-source_of() { dpkg-query -W -f='${source:Package}=${source:Version}\n' "$1" | head -n 1; }
 zlib_src="$(source_of zlib1g-dev)"
 png_src="$(source_of libpng-dev)"
 emcc_version="$(emcc --version | sed -n '1s/.* \([0-9][0-9.]*\) .*/\1/p')"
@@ -28,44 +27,6 @@ if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
 fi
-
-# apt-get source needs deb-src entries for the archive the binaries came from.
-enable_debian_sources() {
-  if apt-get source --print-uris "$zlib_src" >/dev/null 2>&1; then return 0; fi
-  local f
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [ -e "$f" ] && grep -q '^Types: *deb$' "$f" && grep -q 'debian' "$f" || continue
-    sed 's/^Types: *deb$/Types: deb-src/' "$f" | as_root tee "/etc/apt/sources.list.d/msa-src-$(basename "$f")" >/dev/null
-  done
-  if [ -f /etc/apt/sources.list ]; then
-    grep -E '^deb .*debian' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
-      as_root tee /etc/apt/sources.list.d/msa-src.list >/dev/null || true
-  fi
-  as_root apt-get update -qq
-}
-
-# fetch SOURCE=VERSION DIR: unpacks the Debian source (with its patches) into
-# DIR; when the archive no longer serves that revision, the newest revision of
-# the same upstream version it serves (tools/windows/deps.sh does the same).
-fetch() {
-  local package="${1%%=*}" version="${1#*=}" work="$root/src" candidate
-  local upstream="${version%-*}"
-  rm -rf "$2" "$work"
-  mkdir -p "$work"
-  for candidate in "$version" $(apt-cache showsrc "$package" | sed -n 's/^Version: //p' | sort -u -r -V); do
-    [ "${candidate%-*}" = "$upstream" ] || continue
-    if (cd "$work" && apt-get source -qq "$package=$candidate" >/dev/null 2>&1); then
-      echo "$package $candidate (Linux: $version)" >>"$prefix/licenses/SOURCES.txt"
-      [ "$candidate" = "$version" ] || echo "note: $package $version is not served; built $candidate" >&2
-      mv "$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -n 1)" "$2"
-      rm -rf "$work"
-      return 0
-    fi
-    rm -rf "${work:?}"/*
-  done
-  echo "apt-get source $package: no version $upstream served" >&2
-  return 1
-}
 
 # compile_all OUT.a DIR SOURCES...: each source with emcc, in parallel pairs
 # (HAVE_UNISTD_H: what zlib's configure finds on any Unix).

@@ -10,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source tools/packages.sh
+source tools/debian_sources.sh
 install_packages "${WINDOWS_DEPS_PACKAGES[@]}"
 
 root="$(realpath -m "${1:-build-windows}")/deps"
@@ -18,10 +19,6 @@ triplet=x86_64-w64-mingw32
 jobs="$(nproc)"
 [ "$jobs" -gt 2 ] && jobs=2
 
-# The source package and version behind each Linux development package.
-# One line: a package installed for two architectures (arm64 beside amd64
-# for tools/arm64/check.sh) is listed twice.
-source_of() { dpkg-query -W -f='${source:Package}=${source:Version}\n' "$1" | head -n 1; }
 read_versions() {
   zlib_src="$(source_of zlib1g-dev)"
   png_src="$(source_of libpng-dev)"
@@ -29,45 +26,6 @@ read_versions() {
   local key
   key="$(printf '%s_%s_%s' "$sdl_src" "$png_src" "$zlib_src" | tr '=:+~' '-__-')"
   prefix="$root/prefix-$key"
-}
-
-# apt-get source needs deb-src entries for the archive the binaries came from.
-enable_debian_sources() {
-  if apt-get source --print-uris "$zlib_src" >/dev/null 2>&1; then return 0; fi
-  local f
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [ -e "$f" ] && grep -q '^Types: *deb$' "$f" && grep -q 'debian' "$f" || continue
-    sed 's/^Types: *deb$/Types: deb-src/' "$f" | as_root tee "/etc/apt/sources.list.d/msa-src-$(basename "$f")" >/dev/null
-  done
-  if [ -f /etc/apt/sources.list ]; then
-    grep -E '^deb .*debian' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
-      as_root tee /etc/apt/sources.list.d/msa-src.list >/dev/null || true
-  fi
-  as_root apt-get update -qq
-}
-
-# fetch SOURCE=VERSION DIR: unpacks the Debian source (with its patches) into
-# DIR. When the archive no longer serves that revision's files (a security
-# update whose sources are not mirrored), the newest revision of the same
-# upstream version that it serves is taken, and the note says so.
-fetch() {
-  local package="${1%%=*}" version="${1#*=}" work="$root/src" candidate
-  local upstream="${version%-*}"
-  rm -rf "$2" "$work"
-  mkdir -p "$work"
-  for candidate in "$version" $(apt-cache showsrc "$package" | sed -n 's/^Version: //p' | sort -u -r -V); do
-    [ "${candidate%-*}" = "$upstream" ] || continue
-    if (cd "$work" && apt-get source -qq "$package=$candidate" >/dev/null 2>&1); then
-      echo "$package $candidate (Linux: $version)" >>"$prefix/licenses/SOURCES.txt"
-      [ "$candidate" = "$version" ] || echo "note: $package $version is not served; built $candidate" >&2
-      mv "$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -n 1)" "$2"
-      rm -rf "$work"
-      return 0
-    fi
-    rm -rf "${work:?}"/*
-  done
-  echo "apt-get source $package: no version $upstream served" >&2
-  return 1
 }
 
 # Debian's zlib source has no Windows build files: the fifteen sources are
