@@ -78,3 +78,35 @@ TEST(SoftExtended, MixedOperandsAndConstants) {
 }
 
 }  // namespace
+
+namespace {
+
+// Dekker's and Veltkamp's splitting, in the software type: exact for these operands.
+SoftExtended splitProductError(SoftExtended a, SoftExtended b, SoftExtended p) {
+  const SoftExtended split = extendedConstant(0x100000001, 0);
+  const SoftExtended ta = a * split, tb = b * split;
+  const SoftExtended ah = ta - (ta - a), bh = tb - (tb - b);
+  const SoftExtended al = a - ah, bl = b - bh;
+  return (((ah * bh - p) + ah * bl) + al * bh) + al * bl;
+}
+
+// The model's trigonometry takes a product's error from the whole product of
+// the significands where it can: the same value as the splitting, to the bit
+// (a zero error included), and no answer outside its reach.
+TEST(SoftExtended, ExactProductErrorIsTheSplittingsValue) {
+  Random random{0xE770u};
+  for (int k = 0; k < 20000; ++k) {
+    const SoftExtended a = normalWith(random, kBias + random.between(-300, 300));
+    const SoftExtended b = k % 4 == 0 ? a : normalWith(random, kBias + random.between(-300, 300));
+    const SoftExtended p = a * b;
+    SoftExtended exact;
+    ASSERT_TRUE(exactProductError(a, b, p, exact)) << describe(a) << " " << describe(b);
+    const SoftExtended split = splitProductError(a, b, p);
+    ASSERT_EQ(describe(exact), describe(split)) << describe(a) << " " << describe(b);
+  }
+  SoftExtended unused;
+  EXPECT_FALSE(exactProductError(extendedConstant(1, 9000), 2, extendedConstant(1, 9001), unused));
+  EXPECT_FALSE(exactProductError(SoftExtended(0.0), 2, SoftExtended(0.0), unused));
+}
+
+}  // namespace

@@ -353,6 +353,29 @@ constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
                    (static_cast<Wide>(high) << 64) | low);
 }
 
+// Two finite normal operands, fields summed: in 64-bit words, with the rare
+// results outside the normal range (denormal, overflow) through mulCore.
+[[gnu::always_inline]] constexpr SoftExtended multiplyNormals(bool negative, int fields, std::uint64_t sigA,
+                                                              std::uint64_t sigB) {
+  const Wide product = static_cast<Wide>(sigA) * sigB;
+  auto high = static_cast<std::uint64_t>(product >> 64);
+  auto low = static_cast<std::uint64_t>(product);
+  // The product of two significands in [1, 2) is in [1, 4): up one place or not.
+  const std::uint64_t shift = ~high >> 63;
+  high = (high << shift) | ((low >> 63) & shift);
+  low <<= shift;
+  int field = fields - kBias + 1 - static_cast<int>(shift);
+  high += roundsUp(high, low);
+  if (high == 0) [[unlikely]] {  // rounded up to the next power of two
+    high = kIntegerBit;
+    ++field;
+  }
+  if (static_cast<unsigned>(field - 1) >= 0x7FFEu) [[unlikely]] {
+    return mulCore({negative, fields - kBias, sigA}, {false, kBias, sigB});
+  }
+  return SoftExtended::fromBits(negative, static_cast<std::uint16_t>(field), high);
+}
+
 // floor(numerator / divisor) and the remainder, for a quotient below 2^64:
 // x86-64's divq where there is one, else the compiler's 128-bit division.
 // Both exact, so the operation is the same on every target.
@@ -627,7 +650,8 @@ namespace soft_extended_detail {
 constexpr SoftExtended operator*(SoftExtended a, SoftExtended b) {
   using namespace soft_extended_detail;
   if (isNormal(a) && isNormal(b)) [[likely]] {
-    return mulCore({a.negative(), a.biasedExponent(), a.significand()}, {b.negative(), b.biasedExponent(), b.significand()});
+    return multiplyNormals(a.negative() != b.negative(), a.biasedExponent() + b.biasedExponent(), a.significand(),
+                           b.significand());
   }
   return multiplyOther(a, b);
 }
@@ -665,6 +689,34 @@ constexpr SoftExtended sqrt(SoftExtended a) {
     }
   }
   return SoftExtended::fromBits(false, static_cast<std::uint16_t>(field), root);
+}
+
+// a b - p exactly, p being a * b rounded: what Dekker's and Veltkamp's
+// splitting gives in eight products and eleven sums, here from the whole
+// product of the significands. For normal operands within 8,000 binary
+// places of 1, where that error is a normal number; false otherwise, and the
+// caller computes it the long way.
+constexpr bool exactProductError(SoftExtended a, SoftExtended b, SoftExtended p, SoftExtended& error) {
+  using namespace soft_extended_detail;
+  constexpr unsigned kReach = 8000;
+  const auto near = [](SoftExtended x) {
+    return isNormal(x) && static_cast<unsigned>(x.biasedExponent() - (kBias - kReach)) <= 2 * kReach;
+  };
+  if (!near(a) || !near(b) || !near(p)) return false;
+  // a b = P 2^e exactly, e the weight of P's lowest bit.
+  const Wide product = static_cast<Wide>(a.significand()) * b.significand();
+  const int e = a.biasedExponent() + b.biasedExponent() - 2 * kBias - 126;
+  // p in units of 2^e: 63, 64 or 65 places up when p is the rounded product.
+  const int up = p.biasedExponent() - kBias - 63 - e;
+  if (up < 60 || up > 66) return false;
+  // Modulo 2^128, the difference is exact: it is below 2^64 in size.
+  const auto difference = static_cast<SignedWide>(product - (static_cast<Wide>(p.significand()) << up));
+  const bool below = difference < 0;
+  const Wide size = below ? 0 - static_cast<Wide>(difference) : static_cast<Wide>(difference);
+  if ((size >> 64) != 0) return false;
+  error = size == 0 ? SoftExtended()
+                    : SoftExtended::scaled((a.negative() != b.negative()) != below, static_cast<std::uint64_t>(size), e);
+  return true;
 }
 
 constexpr bool operator==(SoftExtended a, SoftExtended b) {
