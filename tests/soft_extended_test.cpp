@@ -110,3 +110,27 @@ TEST(SoftExtended, ExactProductErrorIsTheSplittingsValue) {
 }
 
 }  // namespace
+
+namespace {
+
+// The whole-word product and quotient that WebAssembly uses (in 32-bit
+// halves and digits), against the compiler's 128-bit arithmetic, here on
+// every target: random words and the edges of the quotient's corrections.
+TEST(SoftExtended, WordProductAndQuotientInHalves) {
+  using namespace soft_extended_detail;
+  Random random{0xD1D0u};
+  for (int k = 0; k < 100000; ++k) {
+    const std::uint64_t a = k % 3 == 0 ? ~std::uint64_t{0} - random.below(4) : random.next();
+    const std::uint64_t b = random.next();
+    ASSERT_TRUE(multiplyWordsInHalves(a, b) == static_cast<Wide>(a) * b) << a << " " << b;
+    const std::uint64_t divisor = (k % 5 == 0 ? ~std::uint64_t{0} << random.below(40) : b) | kIntegerBit;
+    const std::uint64_t high = (k % 7 == 0 ? divisor - 1 - random.below(3) : a) % divisor;
+    const std::uint64_t low = k % 11 == 0 ? ~std::uint64_t{0} : random.next();
+    const Wide numerator = (static_cast<Wide>(high) << 64) | low;
+    std::uint64_t remainder = 0;
+    const std::uint64_t quotient = divideWordsInDigits(high, low, divisor, remainder);
+    ASSERT_TRUE(quotient == numerator / divisor && remainder == numerator % divisor) << high << " " << low << " " << divisor;
+  }
+}
+
+}  // namespace

@@ -341,8 +341,28 @@ constexpr SoftExtended propagateNaN(SoftExtended a, SoftExtended b) {
   return SoftExtended::fromBits(negative, static_cast<std::uint16_t>(field), sig);
 }
 
+// The full product of two 64-bit words. Where the processor has no 64 x 64
+// to 128-bit multiply (WebAssembly), in 32-bit halves rather than through the
+// compiler's general 128-bit routine, which costs a call.
+constexpr Wide multiplyWordsInHalves(std::uint64_t a, std::uint64_t b) {
+  const std::uint64_t aLow = a & 0xFFFFFFFFu, aHigh = a >> 32, bLow = b & 0xFFFFFFFFu, bHigh = b >> 32;
+  const std::uint64_t low = aLow * bLow, middle1 = aHigh * bLow, middle2 = aLow * bHigh, high = aHigh * bHigh;
+  // The two middle products and the low one's upper half, summed with their carries.
+  const std::uint64_t middle = (low >> 32) + (middle1 & 0xFFFFFFFFu) + (middle2 & 0xFFFFFFFFu);
+  const std::uint64_t top = high + (middle1 >> 32) + (middle2 >> 32) + (middle >> 32);
+  return (static_cast<Wide>(top) << 64) | ((middle << 32) | (low & 0xFFFFFFFFu));
+}
+
+constexpr Wide multiplyWords(std::uint64_t a, std::uint64_t b) {
+#if defined(__x86_64__) || defined(__aarch64__)
+  return static_cast<Wide>(a) * b;
+#else
+  return multiplyWordsInHalves(a, b);
+#endif
+}
+
 constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
-  const Wide product = static_cast<Wide>(a.sig) * b.sig;
+  const Wide product = multiplyWords(a.sig, b.sig);
   auto high = static_cast<std::uint64_t>(product >> 64);
   auto low = static_cast<std::uint64_t>(product);
   // The product of two significands in [1, 2) is in [1, 4): up one place or not.
@@ -357,7 +377,7 @@ constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
 // results outside the normal range (denormal, overflow) through mulCore.
 [[gnu::always_inline]] constexpr SoftExtended multiplyNormals(bool negative, int fields, std::uint64_t sigA,
                                                               std::uint64_t sigB) {
-  const Wide product = static_cast<Wide>(sigA) * sigB;
+  const Wide product = multiplyWords(sigA, sigB);
   auto high = static_cast<std::uint64_t>(product >> 64);
   auto low = static_cast<std::uint64_t>(product);
   // The product of two significands in [1, 2) is in [1, 4): up one place or not.
@@ -376,9 +396,38 @@ constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
   return SoftExtended::fromBits(negative, static_cast<std::uint16_t>(field), high);
 }
 
-// floor(numerator / divisor) and the remainder, for a quotient below 2^64:
-// x86-64's divq where there is one, else the compiler's 128-bit division.
-// Both exact, so the operation is the same on every target.
+// floor((high 2^64 + low) / divisor) and the remainder, for high < divisor and
+// a divisor with its top bit set, in 64-bit divisions of 32-bit digits (Knuth's
+// algorithm D for two digits, as in Warren's Hacker's Delight): the compiler's
+// 128-bit division is a long routine on every target but x86-64.
+constexpr std::uint64_t divideWordsInDigits(std::uint64_t high, std::uint64_t low, std::uint64_t divisor,
+                                            std::uint64_t& remainder) {
+  constexpr std::uint64_t kDigit = std::uint64_t{1} << 32;
+  const std::uint64_t divisorHigh = divisor >> 32, divisorLow = divisor & 0xFFFFFFFFu;
+  const std::uint64_t lowHigh = low >> 32, lowLow = low & 0xFFFFFFFFu;
+  // Each quotient digit estimated from the divisor's top digit, then
+  // corrected: at most twice.
+  std::uint64_t q1 = high / divisorHigh, rest = high - q1 * divisorHigh;
+  while (q1 >= kDigit || q1 * divisorLow > kDigit * rest + lowHigh) {
+    --q1;
+    rest += divisorHigh;
+    if (rest >= kDigit) break;
+  }
+  const std::uint64_t partial = high * kDigit + lowHigh - q1 * divisor;  // modulo 2^64: below the divisor
+  std::uint64_t q0 = partial / divisorHigh;
+  rest = partial - q0 * divisorHigh;
+  while (q0 >= kDigit || q0 * divisorLow > kDigit * rest + lowLow) {
+    --q0;
+    rest += divisorHigh;
+    if (rest >= kDigit) break;
+  }
+  remainder = partial * kDigit + lowLow - q0 * divisor;
+  return q1 * kDigit + q0;
+}
+
+// floor(numerator / divisor) and the remainder, for a quotient below 2^64 and
+// a divisor with its top bit set: x86-64's divq where there is one, else in
+// 32-bit digits. Both exact, so the operation is the same on every target.
 constexpr std::uint64_t divideWide(Wide numerator, std::uint64_t divisor, std::uint64_t& remainder) {
 #if defined(__x86_64__)
   if (!std::is_constant_evaluated()) {
@@ -390,9 +439,8 @@ constexpr std::uint64_t divideWide(Wide numerator, std::uint64_t divisor, std::u
     return quotient;
   }
 #endif
-  const auto quotient = static_cast<std::uint64_t>(numerator / divisor);
-  remainder = static_cast<std::uint64_t>(numerator - static_cast<Wide>(quotient) * divisor);
-  return quotient;
+  return divideWordsInDigits(static_cast<std::uint64_t>(numerator >> 64), static_cast<std::uint64_t>(numerator), divisor,
+                             remainder);
 }
 
 constexpr SoftExtended divCore(Unpacked a, Unpacked b) {
@@ -704,7 +752,7 @@ constexpr bool exactProductError(SoftExtended a, SoftExtended b, SoftExtended p,
   };
   if (!near(a) || !near(b) || !near(p)) return false;
   // a b = P 2^e exactly, e the weight of P's lowest bit.
-  const Wide product = static_cast<Wide>(a.significand()) * b.significand();
+  const Wide product = soft_extended_detail::multiplyWords(a.significand(), b.significand());
   const int e = a.biasedExponent() + b.biasedExponent() - 2 * kBias - 126;
   // p in units of 2^e: 63, 64 or 65 places up when p is the rounded product.
   const int up = p.biasedExponent() - kBias - 63 - e;
