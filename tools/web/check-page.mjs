@@ -257,8 +257,16 @@ for (const [where, url] of [['http', base], ['file', 'file://' + path.resolve(pa
   await waitRead(english, 38);
   const englishMenu = await english.evaluate(() => Msa.text());
   const englishPage = await english.evaluate(() => document.documentElement.lang);
-  if (/main menu/.test(englishMenu) && englishPage === 'en') ok('?lang=en: the same link replayed in English');
-  else fail(`?lang=en: the menu after the link's run is not the English one (page lang "${englishPage}")`);
+  // The page's own words too: no French left where a reader would meet it.
+  const frenchLeft = await english.evaluate(() =>
+    [document.title, ...[...document.querySelectorAll('header, #help, [aria-label]')].flatMap((e) =>
+      e.closest('[hidden]') ? [] : [e.getAttribute('aria-label') || '', e.id === 'help' || e.tagName === 'HEADER' ? e.innerText : ''])]
+      .filter((t) => /[éèàê]|Enregistrer|Lien\b|Chargement/.test(t.replace(/é à ê è ô û|Français/g, ''))));
+  if (/main menu/.test(englishMenu) && englishPage === 'en' && frenchLeft.length === 0) {
+    ok('?lang=en: the same link replayed in English, the page\'s own words English too');
+  } else {
+    fail(`?lang=en: the menu is not the English one, or French is left on the page (lang "${englishPage}", ${JSON.stringify(frenchLeft)})`);
+  }
   await english.close();
   delete measured.link;
 }
