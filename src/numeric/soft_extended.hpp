@@ -455,11 +455,11 @@ constexpr SoftExtended divCore(Unpacked a, Unpacked b) {
   std::uint64_t remainder = 0;
   const std::uint64_t quotient = divideWide(numerator, b.sig, remainder);
   // Below the quotient's last bit: the half bit exact, the rest as sticky.
-  std::uint64_t below = 0;
-  if (remainder != 0) {
-    const std::uint64_t rest = b.sig - remainder;
-    below = remainder < rest ? 1 : remainder == rest ? kIntegerBit : kIntegerBit | 1;
-  }
+  // (Selections, not branches: the remainder is as good as random.)
+  const std::uint64_t rest = b.sig - remainder;
+  const std::uint64_t inexact = remainder != 0;
+  const std::uint64_t below =
+      ((static_cast<std::uint64_t>(remainder >= rest) & inexact) << 63) | (static_cast<std::uint64_t>(remainder != rest) & inexact);
   return roundPack(a.negative != b.negative, field, (static_cast<Wide>(quotient) << 64) | below);
 }
 
@@ -578,6 +578,18 @@ constexpr std::uint64_t toBinary(SoftExtended x) {
   const std::uint64_t sign = static_cast<std::uint64_t>(x.negative()) << (fractionBits + fieldBits);
   const int field = x.biasedExponent();
   const std::uint64_t sig = x.significand();
+  constexpr int maxExponent = static_cast<int>(maxField) - 1 - (1 - minExponent);
+  // A normal number of the narrower format, rounded to nearest even without
+  // a branch (the bits dropped are as good as random).
+  if (isNormal(x) && static_cast<unsigned>(field - kBias - minExponent) <= static_cast<unsigned>(maxExponent - minExponent))
+      [[likely]] {
+    constexpr int drop = 64 - precision;
+    constexpr std::uint64_t half = std::uint64_t{1} << (drop - 1);
+    std::uint64_t kept = sig >> drop;
+    const std::uint64_t rest = sig & ((half << 1) - 1);
+    kept += static_cast<std::uint64_t>(rest > half) | (static_cast<std::uint64_t>(rest == half) & kept & 1);
+    return sign | ((static_cast<std::uint64_t>(field - kBias - minExponent) << fractionBits) + kept);
+  }
   if (isRefused(x)) {  // stored as the indefinite
     return sign | (std::uint64_t{1} << (fractionBits + fieldBits)) | (maxField << fractionBits) |
            (std::uint64_t{1} << (fractionBits - 1));
@@ -589,7 +601,7 @@ constexpr std::uint64_t toBinary(SoftExtended x) {
   }
   if (sig == 0 || field == 0) return sign;  // extended denormals are far below any denormal here
   const int exponent = field - kBias;  // of the top bit
-  if (exponent > static_cast<int>(maxField) - 1 - (1 - minExponent)) return sign | (maxField << fractionBits);
+  if (exponent > maxExponent) return sign | (maxField << fractionBits);
   // Bits of sig to drop: those below the precision, more below the normal range.
   int drop = 64 - precision;
   if (exponent < minExponent) drop += minExponent - exponent;
