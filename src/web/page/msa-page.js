@@ -75,7 +75,7 @@
   let ended = false;
   // When things happened (performance.now()), and how many answer lines the
   // program has asked for: read by the checks (tools/web/check-page.mjs).
-  const timing = { firstWait: null, waits: 0, lastWait: null, lastEnter: null, reads: 0 };
+  const timing = { firstWait: null, waits: 0, lastWait: null, lastEnter: null, reads: 0, yields: 0, yieldMs: 0 };
 
   function push(event) {
     if (ended) return;
@@ -326,8 +326,18 @@
       timing.lastWait = now;
       return queue.length > 0 ? Promise.resolve() : new Promise((resolve) => { wake = resolve; });
     },
+    // The browser's turn during a run (painting the picture shown among
+    // others): its count and time go into the timing.
     yieldToBrowser() {
-      return new Promise((resolve) => { yieldResolve = resolve; channel.port2.postMessage(0); });
+      const start = performance.now();
+      return new Promise((resolve) => {
+        yieldResolve = () => {
+          timing.yields += 1;
+          timing.yieldMs += performance.now() - start;
+          resolve();
+        };
+        channel.port2.postMessage(0);
+      });
     },
     // Whether the program is waiting for a key, every key given taken.
     waiting() { return wake !== null && queue.length === 0; },
