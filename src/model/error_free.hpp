@@ -20,6 +20,10 @@ inline Extended sumError(Extended a, Extended b, Extended s) {
 
 // a b == p + the returned error, p = a * b rounded.
 inline Extended productError(Extended a, Extended b, Extended p) {
+#ifndef MSA_HARDWARE_EXTENDED
+  Extended error = 0;
+  if (exactProductError(a, b, p, error)) return error;  // the same value, in whole numbers
+#endif
   const Extended ta = a * kSplit, tb = b * kSplit;
   const Extended ah = ta - (ta - a), bh = tb - (tb - b);
   const Extended al = a - ah, bl = b - bh;
@@ -28,6 +32,10 @@ inline Extended productError(Extended a, Extended b, Extended p) {
 
 // a a == p + the returned error, p = a * a rounded.
 inline Extended squareError(Extended a, Extended p) {
+#ifndef MSA_HARDWARE_EXTENDED
+  Extended error = 0;
+  if (exactProductError(a, a, p, error)) return error;
+#endif
   const Extended t = a * kSplit;
   const Extended ah = t - (t - a);
   const Extended al = a - ah;

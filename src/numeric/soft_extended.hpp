@@ -341,8 +341,28 @@ constexpr SoftExtended propagateNaN(SoftExtended a, SoftExtended b) {
   return SoftExtended::fromBits(negative, static_cast<std::uint16_t>(field), sig);
 }
 
+// The full product of two 64-bit words. Where the processor has no 64 x 64
+// to 128-bit multiply (WebAssembly), in 32-bit halves rather than through the
+// compiler's general 128-bit routine, which costs a call.
+constexpr Wide multiplyWordsInHalves(std::uint64_t a, std::uint64_t b) {
+  const std::uint64_t aLow = a & 0xFFFFFFFFu, aHigh = a >> 32, bLow = b & 0xFFFFFFFFu, bHigh = b >> 32;
+  const std::uint64_t low = aLow * bLow, middle1 = aHigh * bLow, middle2 = aLow * bHigh, high = aHigh * bHigh;
+  // The two middle products and the low one's upper half, summed with their carries.
+  const std::uint64_t middle = (low >> 32) + (middle1 & 0xFFFFFFFFu) + (middle2 & 0xFFFFFFFFu);
+  const std::uint64_t top = high + (middle1 >> 32) + (middle2 >> 32) + (middle >> 32);
+  return (static_cast<Wide>(top) << 64) | ((middle << 32) | (low & 0xFFFFFFFFu));
+}
+
+constexpr Wide multiplyWords(std::uint64_t a, std::uint64_t b) {
+#if defined(__x86_64__) || defined(__aarch64__)
+  return static_cast<Wide>(a) * b;
+#else
+  return multiplyWordsInHalves(a, b);
+#endif
+}
+
 constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
-  const Wide product = static_cast<Wide>(a.sig) * b.sig;
+  const Wide product = multiplyWords(a.sig, b.sig);
   auto high = static_cast<std::uint64_t>(product >> 64);
   auto low = static_cast<std::uint64_t>(product);
   // The product of two significands in [1, 2) is in [1, 4): up one place or not.
@@ -353,9 +373,61 @@ constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
                    (static_cast<Wide>(high) << 64) | low);
 }
 
-// floor(numerator / divisor) and the remainder, for a quotient below 2^64:
-// x86-64's divq where there is one, else the compiler's 128-bit division.
-// Both exact, so the operation is the same on every target.
+// Two finite normal operands, fields summed: in 64-bit words, with the rare
+// results outside the normal range (denormal, overflow) through mulCore.
+[[gnu::always_inline]] constexpr SoftExtended multiplyNormals(bool negative, int fields, std::uint64_t sigA,
+                                                              std::uint64_t sigB) {
+  const Wide product = multiplyWords(sigA, sigB);
+  auto high = static_cast<std::uint64_t>(product >> 64);
+  auto low = static_cast<std::uint64_t>(product);
+  // The product of two significands in [1, 2) is in [1, 4): up one place or not.
+  const std::uint64_t shift = ~high >> 63;
+  high = (high << shift) | ((low >> 63) & shift);
+  low <<= shift;
+  int field = fields - kBias + 1 - static_cast<int>(shift);
+  high += roundsUp(high, low);
+  if (high == 0) [[unlikely]] {  // rounded up to the next power of two
+    high = kIntegerBit;
+    ++field;
+  }
+  if (static_cast<unsigned>(field - 1) >= 0x7FFEu) [[unlikely]] {
+    return mulCore({negative, fields - kBias, sigA}, {false, kBias, sigB});
+  }
+  return SoftExtended::fromBits(negative, static_cast<std::uint16_t>(field), high);
+}
+
+// floor((high 2^64 + low) / divisor) and the remainder, for high < divisor and
+// a divisor with its top bit set, in 64-bit divisions of 32-bit digits (Knuth's
+// algorithm D for two digits, as in Warren's Hacker's Delight): the compiler's
+// 128-bit division is a long routine on every target but x86-64.
+constexpr std::uint64_t divideWordsInDigits(std::uint64_t high, std::uint64_t low, std::uint64_t divisor,
+                                            std::uint64_t& remainder) {
+  constexpr std::uint64_t kDigit = std::uint64_t{1} << 32;
+  const std::uint64_t divisorHigh = divisor >> 32, divisorLow = divisor & 0xFFFFFFFFu;
+  const std::uint64_t lowHigh = low >> 32, lowLow = low & 0xFFFFFFFFu;
+  // Each quotient digit estimated from the divisor's top digit, then
+  // corrected: at most twice.
+  std::uint64_t q1 = high / divisorHigh, rest = high - q1 * divisorHigh;
+  while (q1 >= kDigit || q1 * divisorLow > kDigit * rest + lowHigh) {
+    --q1;
+    rest += divisorHigh;
+    if (rest >= kDigit) break;
+  }
+  const std::uint64_t partial = high * kDigit + lowHigh - q1 * divisor;  // modulo 2^64: below the divisor
+  std::uint64_t q0 = partial / divisorHigh;
+  rest = partial - q0 * divisorHigh;
+  while (q0 >= kDigit || q0 * divisorLow > kDigit * rest + lowLow) {
+    --q0;
+    rest += divisorHigh;
+    if (rest >= kDigit) break;
+  }
+  remainder = partial * kDigit + lowLow - q0 * divisor;
+  return q1 * kDigit + q0;
+}
+
+// floor(numerator / divisor) and the remainder, for a quotient below 2^64 and
+// a divisor with its top bit set: x86-64's divq where there is one, else in
+// 32-bit digits. Both exact, so the operation is the same on every target.
 constexpr std::uint64_t divideWide(Wide numerator, std::uint64_t divisor, std::uint64_t& remainder) {
 #if defined(__x86_64__)
   if (!std::is_constant_evaluated()) {
@@ -367,9 +439,8 @@ constexpr std::uint64_t divideWide(Wide numerator, std::uint64_t divisor, std::u
     return quotient;
   }
 #endif
-  const auto quotient = static_cast<std::uint64_t>(numerator / divisor);
-  remainder = static_cast<std::uint64_t>(numerator - static_cast<Wide>(quotient) * divisor);
-  return quotient;
+  return divideWordsInDigits(static_cast<std::uint64_t>(numerator >> 64), static_cast<std::uint64_t>(numerator), divisor,
+                             remainder);
 }
 
 constexpr SoftExtended divCore(Unpacked a, Unpacked b) {
@@ -384,11 +455,11 @@ constexpr SoftExtended divCore(Unpacked a, Unpacked b) {
   std::uint64_t remainder = 0;
   const std::uint64_t quotient = divideWide(numerator, b.sig, remainder);
   // Below the quotient's last bit: the half bit exact, the rest as sticky.
-  std::uint64_t below = 0;
-  if (remainder != 0) {
-    const std::uint64_t rest = b.sig - remainder;
-    below = remainder < rest ? 1 : remainder == rest ? kIntegerBit : kIntegerBit | 1;
-  }
+  // (Selections, not branches: the remainder is as good as random.)
+  const std::uint64_t rest = b.sig - remainder;
+  const std::uint64_t inexact = remainder != 0;
+  const std::uint64_t below =
+      ((static_cast<std::uint64_t>(remainder >= rest) & inexact) << 63) | (static_cast<std::uint64_t>(remainder != rest) & inexact);
   return roundPack(a.negative != b.negative, field, (static_cast<Wide>(quotient) << 64) | below);
 }
 
@@ -507,6 +578,18 @@ constexpr std::uint64_t toBinary(SoftExtended x) {
   const std::uint64_t sign = static_cast<std::uint64_t>(x.negative()) << (fractionBits + fieldBits);
   const int field = x.biasedExponent();
   const std::uint64_t sig = x.significand();
+  constexpr int maxExponent = static_cast<int>(maxField) - 1 - (1 - minExponent);
+  // A normal number of the narrower format, rounded to nearest even without
+  // a branch (the bits dropped are as good as random).
+  if (isNormal(x) && static_cast<unsigned>(field - kBias - minExponent) <= static_cast<unsigned>(maxExponent - minExponent))
+      [[likely]] {
+    constexpr int drop = 64 - precision;
+    constexpr std::uint64_t half = std::uint64_t{1} << (drop - 1);
+    std::uint64_t kept = sig >> drop;
+    const std::uint64_t rest = sig & ((half << 1) - 1);
+    kept += static_cast<std::uint64_t>(rest > half) | (static_cast<std::uint64_t>(rest == half) & kept & 1);
+    return sign | ((static_cast<std::uint64_t>(field - kBias - minExponent) << fractionBits) + kept);
+  }
   if (isRefused(x)) {  // stored as the indefinite
     return sign | (std::uint64_t{1} << (fractionBits + fieldBits)) | (maxField << fractionBits) |
            (std::uint64_t{1} << (fractionBits - 1));
@@ -518,7 +601,7 @@ constexpr std::uint64_t toBinary(SoftExtended x) {
   }
   if (sig == 0 || field == 0) return sign;  // extended denormals are far below any denormal here
   const int exponent = field - kBias;  // of the top bit
-  if (exponent > static_cast<int>(maxField) - 1 - (1 - minExponent)) return sign | (maxField << fractionBits);
+  if (exponent > maxExponent) return sign | (maxField << fractionBits);
   // Bits of sig to drop: those below the precision, more below the normal range.
   int drop = 64 - precision;
   if (exponent < minExponent) drop += minExponent - exponent;
@@ -627,7 +710,8 @@ namespace soft_extended_detail {
 constexpr SoftExtended operator*(SoftExtended a, SoftExtended b) {
   using namespace soft_extended_detail;
   if (isNormal(a) && isNormal(b)) [[likely]] {
-    return mulCore({a.negative(), a.biasedExponent(), a.significand()}, {b.negative(), b.biasedExponent(), b.significand()});
+    return multiplyNormals(a.negative() != b.negative(), a.biasedExponent() + b.biasedExponent(), a.significand(),
+                           b.significand());
   }
   return multiplyOther(a, b);
 }
@@ -665,6 +749,34 @@ constexpr SoftExtended sqrt(SoftExtended a) {
     }
   }
   return SoftExtended::fromBits(false, static_cast<std::uint16_t>(field), root);
+}
+
+// a b - p exactly, p being a * b rounded: what Dekker's and Veltkamp's
+// splitting gives in eight products and eleven sums, here from the whole
+// product of the significands. For normal operands within 8,000 binary
+// places of 1, where that error is a normal number; false otherwise, and the
+// caller computes it the long way.
+constexpr bool exactProductError(SoftExtended a, SoftExtended b, SoftExtended p, SoftExtended& error) {
+  using namespace soft_extended_detail;
+  constexpr unsigned kReach = 8000;
+  const auto near = [](SoftExtended x) {
+    return isNormal(x) && static_cast<unsigned>(x.biasedExponent() - (kBias - kReach)) <= 2 * kReach;
+  };
+  if (!near(a) || !near(b) || !near(p)) return false;
+  // a b = P 2^e exactly, e the weight of P's lowest bit.
+  const Wide product = soft_extended_detail::multiplyWords(a.significand(), b.significand());
+  const int e = a.biasedExponent() + b.biasedExponent() - 2 * kBias - 126;
+  // p in units of 2^e: 63, 64 or 65 places up when p is the rounded product.
+  const int up = p.biasedExponent() - kBias - 63 - e;
+  if (up < 60 || up > 66) return false;
+  // Modulo 2^128, the difference is exact: it is below 2^64 in size.
+  const auto difference = static_cast<SignedWide>(product - (static_cast<Wide>(p.significand()) << up));
+  const bool below = difference < 0;
+  const Wide size = below ? 0 - static_cast<Wide>(difference) : static_cast<Wide>(difference);
+  if ((size >> 64) != 0) return false;
+  error = size == 0 ? SoftExtended()
+                    : SoftExtended::scaled((a.negative() != b.negative()) != below, static_cast<std::uint64_t>(size), e);
+  return true;
 }
 
 constexpr bool operator==(SoftExtended a, SoftExtended b) {

@@ -131,11 +131,16 @@ for (const [where, url] of [['http', base], ['file', 'file://' + path.resolve(pa
   await cdp.send('Performance.enable');
   const cpu = async () => (await cdp.send('Performance.getMetrics')).metrics.find((m) => m.name === 'ProcessTime');
   const before = await cpu();
+  const yieldsBefore = await page.evaluate(() => [Msa.timing.yields, Msa.timing.yieldMs]);
   await page.keyboard.press('Enter');
   await waitRead(page, 37);
   const after = await cpu();
   const run = await page.evaluate(() => Msa.timing.lastWait - Msa.timing.lastEnter);
+  const yieldsAfter = await page.evaluate(() => [Msa.timing.yields, Msa.timing.yieldMs]);
   measured[`${where}_default_run_ms`] = Math.round(run);
+  // How often, and how long in all, the run gave the browser its turn.
+  measured[`${where}_default_run_yields`] = yieldsAfter[0] - yieldsBefore[0];
+  measured[`${where}_default_run_yield_ms`] = Math.round(yieldsAfter[1] - yieldsBefore[1]);
   if (before && after) measured[`${where}_default_run_renderer_cpu_ms`] = Math.round((after.value - before.value) * 1000);
   const differing = samePicture(await canvasIndexes(page), diagram);
   if (differing === 0) ok(`${where}: the default simulation's diagram on the canvas as msa-headless draws it`);
@@ -257,8 +262,16 @@ for (const [where, url] of [['http', base], ['file', 'file://' + path.resolve(pa
   await waitRead(english, 38);
   const englishMenu = await english.evaluate(() => Msa.text());
   const englishPage = await english.evaluate(() => document.documentElement.lang);
-  if (/main menu/.test(englishMenu) && englishPage === 'en') ok('?lang=en: the same link replayed in English');
-  else fail(`?lang=en: the menu after the link's run is not the English one (page lang "${englishPage}")`);
+  // The page's own words too: no French left where a reader would meet it.
+  const frenchLeft = await english.evaluate(() =>
+    [document.title, ...[...document.querySelectorAll('header, #help, [aria-label]')].flatMap((e) =>
+      e.closest('[hidden]') ? [] : [e.getAttribute('aria-label') || '', e.id === 'help' || e.tagName === 'HEADER' ? e.innerText : ''])]
+      .filter((t) => /[éèàê]|Enregistrer|Lien\b|Chargement/.test(t.replace(/é à ê è ô û|Français/g, ''))));
+  if (/main menu/.test(englishMenu) && englishPage === 'en' && frenchLeft.length === 0) {
+    ok('?lang=en: the same link replayed in English, the page\'s own words English too');
+  } else {
+    fail(`?lang=en: the menu is not the English one, or French is left on the page (lang "${englishPage}", ${JSON.stringify(frenchLeft)})`);
+  }
   await english.close();
   delete measured.link;
 }

@@ -28,7 +28,40 @@
   // link, whose keys mean the same in both.
   const language = new URLSearchParams(location.search).get('lang') === 'en' ? 'en' : 'fr';
   const languageLink = document.getElementById('language');
-  if (language === 'en') document.documentElement.lang = 'en';
+  if (language === 'en') {
+    // The page's own words: English beside the French in index.html.
+    document.documentElement.lang = 'en';
+    for (const e of document.querySelectorAll('[data-en]')) e.textContent = e.dataset.en;
+    for (const e of document.querySelectorAll('[data-en-aria-label]')) e.setAttribute('aria-label', e.dataset.enAriaLabel);
+    for (const e of document.querySelectorAll('#help div[lang]')) e.hidden = e.lang !== 'en';
+  }
+  // What the page itself says, in the dialogue's language.
+  const WORDS = {
+    fr: {
+      copied: 'écran copié',
+      fullScreenRefused: 'plein écran refusé',
+      copyImpossible: 'copie impossible : le texte est dans le champ à côté',
+      linkCopied: (n) => 'lien de la session copié (' + n + ' caractères)',
+      tooLong: (mb) => 'lien refusé : ' + mb + ' Mo de touches, plus que le 1 Mo admis',
+      notBase64: 'lien refusé : la suite de #play= n\'est pas du base64url',
+      notUtf8: 'lien refusé : les touches ne sont pas du texte UTF-8',
+      ended: (status) => 'programme terminé' + (status === 0 ? '' : ' (état ' + status + ')') +
+        ' : recharger la page pour recommencer',
+      failed: (what) => 'erreur du programme : ' + what + ' — recharger la page',
+    },
+    en: {
+      copied: 'screen copied',
+      fullScreenRefused: 'full screen refused',
+      copyImpossible: 'cannot copy: the text is in the field beside',
+      linkCopied: (n) => 'session link copied (' + n + ' characters)',
+      tooLong: (mb) => 'link refused: ' + mb + ' MB of keys, more than the 1 MB allowed',
+      notBase64: 'link refused: what follows #play= is not base64url',
+      notUtf8: 'link refused: the keys are not UTF-8 text',
+      ended: (status) => 'program ended' + (status === 0 ? '' : ' (status ' + status + ')') +
+        ': reload the page to start again',
+      failed: (what) => 'program error: ' + what + ' — reload the page',
+    },
+  }[language];
   languageLink.href = '?lang=' + (language === 'en' ? 'fr' : 'en') + location.hash;
   languageLink.textContent = language === 'en' ? 'Français' : 'English';
   languageLink.lang = language === 'en' ? 'fr' : 'en';
@@ -42,7 +75,7 @@
   let ended = false;
   // When things happened (performance.now()), and how many answer lines the
   // program has asked for: read by the checks (tools/web/check-page.mjs).
-  const timing = { firstWait: null, waits: 0, lastWait: null, lastEnter: null, reads: 0 };
+  const timing = { firstWait: null, waits: 0, lastWait: null, lastEnter: null, reads: 0, yields: 0, yieldMs: 0 };
 
   function push(event) {
     if (ended) return;
@@ -82,7 +115,7 @@
     if (document.activeElement !== canvas) return;
     e.clipboardData.setData('text/plain', screenText);
     e.preventDefault();
-    say('écran copié');
+    say(WORDS.copied);
   });
   document.addEventListener('paste', (e) => {
     if (document.activeElement !== canvas) return;
@@ -130,7 +163,7 @@
   function toggleFullScreen() {
     const box = document.getElementById('box');
     if (document.fullscreenElement) document.exitFullscreen();
-    else if (box.requestFullscreen) box.requestFullscreen().catch(() => say('plein écran refusé'));
+    else if (box.requestFullscreen) box.requestFullscreen().catch(() => say(WORDS.fullScreenRefused));
     canvas.focus();
   }
   document.addEventListener('fullscreenchange', layout);
@@ -186,7 +219,7 @@
       const ok = document.execCommand('copy');
       area.remove();
       canvas.focus();
-      say(ok ? done : 'copie impossible : le texte est dans le champ à côté');
+      say(ok ? done : WORDS.copyImpossible);
     };
     if (navigator.clipboard && window.isSecureContext) navigator.clipboard.writeText(text).then(() => say(done), fallback);
     else fallback();
@@ -195,7 +228,7 @@
     const link = sessionLink();
     linkField.hidden = false;
     linkField.value = link;
-    copyText(link, 'lien de la session copié (' + link.length + ' caractères)');
+    copyText(link, WORDS.linkCopied(link.length));
   }
 
   // The keys of a #play= link: base64url of the UTF-8 key script. Anything
@@ -205,27 +238,27 @@
     if (!hash.startsWith('#play=')) return { script: '' };
     const text = hash.slice('#play='.length);
     if (text.length > MAX_FRAGMENT)
-      return { error: 'lien refusé : ' + (text.length / 1048576).toFixed(1) + ' Mo de touches, plus que le 1 Mo admis' };
+      return { error: WORDS.tooLong((text.length / 1048576).toFixed(1)) };
     if (!/^[A-Za-z0-9_-]*$/.test(text) || text.length % 4 === 1)
-      return { error: 'lien refusé : la suite de #play= n\'est pas du base64url' };
+      return { error: WORDS.notBase64 };
     let binary;
     try {
       binary = atob(text.replace(/-/g, '+').replace(/_/g, '/') + '==='.slice((text.length + 3) % 4));
     } catch (_) {
-      return { error: 'lien refusé : la suite de #play= n\'est pas du base64url' };
+      return { error: WORDS.notBase64 };
     }
     const bytes = Uint8Array.from(binary, (c) => c.charCodeAt(0));
     try {
       return { script: new TextDecoder('utf-8', { fatal: true }).decode(bytes) };
     } catch (_) {
-      return { error: 'lien refusé : les touches ne sont pas du texte UTF-8' };
+      return { error: WORDS.notUtf8 };
     }
   }
   const play = playFromFragment();
 
   document.getElementById('save').addEventListener('click', () => { save(); canvas.focus(); });
   document.getElementById('share').addEventListener('click', shareLink);
-  document.getElementById('copy').addEventListener('click', () => copyText(screenText, 'écran copié'));
+  document.getElementById('copy').addEventListener('click', () => copyText(screenText, WORDS.copied));
   aspectButton.addEventListener('click', () => { toggleAspect(); canvas.focus(); });
   document.getElementById('full').addEventListener('click', toggleFullScreen);
   canvas.addEventListener('pointerdown', (e) => {
@@ -293,8 +326,18 @@
       timing.lastWait = now;
       return queue.length > 0 ? Promise.resolve() : new Promise((resolve) => { wake = resolve; });
     },
+    // The browser's turn during a run (painting the picture shown among
+    // others): its count and time go into the timing.
     yieldToBrowser() {
-      return new Promise((resolve) => { yieldResolve = resolve; channel.port2.postMessage(0); });
+      const start = performance.now();
+      return new Promise((resolve) => {
+        yieldResolve = () => {
+          timing.yields += 1;
+          timing.yieldMs += performance.now() - start;
+          resolve();
+        };
+        channel.port2.postMessage(0);
+      });
     },
     // Whether the program is waiting for a key, every key given taken.
     waiting() { return wake !== null && queue.length === 0; },
@@ -308,7 +351,7 @@
     ended(status) {
       ended = true;
       canvas.setAttribute('aria-busy', 'false');
-      say('programme terminé' + (status === 0 ? '' : ' (état ' + status + ')') + ' : recharger la page pour recommencer');
+      say(WORDS.ended(status));
     },
   };
   if (play.error) say(play.error);
@@ -316,7 +359,7 @@
   window.Module = {
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
-    onAbort: (what) => { ended = true; say('erreur du programme : ' + what + ' — recharger la page'); },
+    onAbort: (what) => { ended = true; say(WORDS.failed(what)); },
   };
   canvas.focus();
 })();
