@@ -83,7 +83,7 @@ namespace {
 
 // Dekker's and Veltkamp's splitting, in the software type: exact for these operands.
 SoftExtended splitProductError(SoftExtended a, SoftExtended b, SoftExtended p) {
-  const SoftExtended split = extendedConstant(0x100000001, 0);
+  const SoftExtended split = SoftExtended::scaled(false, 0x100000001, 0);
   const SoftExtended ta = a * split, tb = b * split;
   const SoftExtended ah = ta - (ta - a), bh = tb - (tb - b);
   const SoftExtended al = a - ah, bl = b - bh;
@@ -105,7 +105,7 @@ TEST(SoftExtended, ExactProductErrorIsTheSplittingsValue) {
     ASSERT_EQ(describe(exact), describe(split)) << describe(a) << " " << describe(b);
   }
   SoftExtended unused;
-  EXPECT_FALSE(exactProductError(extendedConstant(1, 9000), 2, extendedConstant(1, 9001), unused));
+  EXPECT_FALSE(exactProductError(SoftExtended::scaled(false, 1, 9000), 2, SoftExtended::scaled(false, 1, 9001), unused));
   EXPECT_FALSE(exactProductError(SoftExtended(0.0), 2, SoftExtended(0.0), unused));
 }
 
