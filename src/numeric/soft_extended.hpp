@@ -759,10 +759,10 @@ constexpr SoftExtended sqrt(SoftExtended a) {
 constexpr bool exactProductError(SoftExtended a, SoftExtended b, SoftExtended p, SoftExtended& error) {
   using namespace soft_extended_detail;
   constexpr unsigned kReach = 8000;
-  const auto near = [](SoftExtended x) {
+  const auto inReach = [](SoftExtended x) {
     return isNormal(x) && static_cast<unsigned>(x.biasedExponent() - (kBias - kReach)) <= 2 * kReach;
   };
-  if (!near(a) || !near(b) || !near(p)) return false;
+  if (!inReach(a) || !inReach(b) || !inReach(p)) return false;
   // a b = P 2^e exactly, e the weight of P's lowest bit.
   const Wide product = soft_extended_detail::multiplyWords(a.significand(), b.significand());
   const int e = a.biasedExponent() + b.biasedExponent() - 2 * kBias - 126;
