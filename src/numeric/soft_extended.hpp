@@ -768,7 +768,7 @@ constexpr bool exactProductError(SoftExtended a, SoftExtended b, SoftExtended p,
   const int e = a.biasedExponent() + b.biasedExponent() - 2 * kBias - 126;
   // p in units of 2^e: 63, 64 or 65 places up when p is the rounded product.
   const int up = p.biasedExponent() - kBias - 63 - e;
-  if (up < 60 || up > 66) return false;
+  if (up < 63 || up > 65) return false;
   // Modulo 2^128, the difference is exact: it is below 2^64 in size.
   const auto difference = static_cast<SignedWide>(product - (static_cast<Wide>(p.significand()) << up));
   const bool below = difference < 0;
