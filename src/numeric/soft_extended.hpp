@@ -361,14 +361,23 @@ constexpr Wide multiplyWords(std::uint64_t a, std::uint64_t b) {
 #endif
 }
 
-constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
-  const Wide product = multiplyWords(a.sig, b.sig);
-  auto high = static_cast<std::uint64_t>(product >> 64);
-  auto low = static_cast<std::uint64_t>(product);
-  // The product of two significands in [1, 2) is in [1, 4): up one place or not.
+// The product of two significands with their top bits set, as two words
+// with the top bit set: the product of two numbers in [1, 2) is in [1, 4),
+// so it moves up one place or not. Returns that shift, 1 or 0.
+constexpr std::uint64_t normalizedProduct(std::uint64_t sigA, std::uint64_t sigB, std::uint64_t& high,
+                                          std::uint64_t& low) {
+  const Wide product = multiplyWords(sigA, sigB);
+  high = static_cast<std::uint64_t>(product >> 64);
+  low = static_cast<std::uint64_t>(product);
   const std::uint64_t shift = ~high >> 63;
   high = (high << shift) | ((low >> 63) & shift);
   low <<= shift;
+  return shift;
+}
+
+constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
+  std::uint64_t high = 0, low = 0;
+  const std::uint64_t shift = normalizedProduct(a.sig, b.sig, high, low);
   return roundPack(a.negative != b.negative, a.field + b.field - kBias + 1 - static_cast<int>(shift),
                    (static_cast<Wide>(high) << 64) | low);
 }
@@ -377,13 +386,8 @@ constexpr SoftExtended mulCore(Unpacked a, Unpacked b) {
 // results outside the normal range (denormal, overflow) through mulCore.
 [[gnu::always_inline]] constexpr SoftExtended multiplyNormals(bool negative, int fields, std::uint64_t sigA,
                                                               std::uint64_t sigB) {
-  const Wide product = multiplyWords(sigA, sigB);
-  auto high = static_cast<std::uint64_t>(product >> 64);
-  auto low = static_cast<std::uint64_t>(product);
-  // The product of two significands in [1, 2) is in [1, 4): up one place or not.
-  const std::uint64_t shift = ~high >> 63;
-  high = (high << shift) | ((low >> 63) & shift);
-  low <<= shift;
+  std::uint64_t high = 0, low = 0;
+  const std::uint64_t shift = normalizedProduct(sigA, sigB, high, low);
   int field = fields - kBias + 1 - static_cast<int>(shift);
   high += roundsUp(high, low);
   if (high == 0) [[unlikely]] {  // rounded up to the next power of two
