@@ -272,22 +272,23 @@ constexpr SoftExtended propagateNaN(SoftExtended a, SoftExtended b) {
   return roundPack(a.negative, field - shift, difference << shift);
 }
 
-// Two finite normal operands, in 64-bit words only (no 128-bit shifts, which
+// Two finite normal operands, given as sign and field in one word (sign at
+// bit 15) and significand, in 64-bit words only (no 128-bit shifts, which
 // cost calls where the target has no 64-bit shift pair): the larger
 // magnitude's significand, the smaller's aligned to it as a whole part and
 // the 64 bits below it, those beyond or-ed into the lowest. Exact up to 64
 // apart; further, the smaller is below a quarter of the last place and the
-// or-ed bit settles the rounding as the exact value would. The rare results
-// below the normal range go through addCore.
-[[gnu::always_inline]] constexpr SoftExtended addNormals(bool negativeA, int fieldA, std::uint64_t sigA, bool negativeB, int fieldB,
-                                  std::uint64_t sigB) {
-  // Selections rather than branches where the operands decide at random.
-  const bool swap = ((static_cast<Wide>(static_cast<unsigned>(fieldA)) << 64) | sigA) <
-                    ((static_cast<Wide>(static_cast<unsigned>(fieldB)) << 64) | sigB);
-  const bool negative = swap ? negativeB : negativeA;
-  const int fieldBig = swap ? fieldB : fieldA, fieldSmall = swap ? fieldA : fieldB;
+// or-ed bit settles the rounding as the exact value would. Few values live
+// at once, so that no register has to be saved on the common paths.
+[[gnu::always_inline]] constexpr SoftExtended addNormals(unsigned signFieldA, std::uint64_t sigA, unsigned signFieldB,
+                                                         std::uint64_t sigB) {
+  const bool swap = ((static_cast<Wide>(signFieldA & 0x7FFFu) << 64) | sigA) <
+                    ((static_cast<Wide>(signFieldB & 0x7FFFu) << 64) | sigB);
+  const unsigned signField = swap ? signFieldB : signFieldA;
   const std::uint64_t big = swap ? sigB : sigA, small = swap ? sigA : sigB;
-  const int distance = fieldBig - fieldSmall;
+  const bool negative = (signField >> 15) != 0;
+  int field = static_cast<int>(signField & 0x7FFFu);
+  const int distance = field - static_cast<int>((signFieldA ^ signFieldB ^ signField) & 0x7FFFu);
   std::uint64_t aligned, below;  // small * 2^-distance = aligned + below * 2^-64
   if (distance < 64) [[likely]] {
     aligned = small >> distance;
@@ -302,14 +303,14 @@ constexpr SoftExtended propagateNaN(SoftExtended a, SoftExtended b) {
     aligned = 0;
     below = 1;
   }
-  int field = fieldBig;
   std::uint64_t sig;
-  if (negativeA == negativeB) {
+  if (((signFieldA ^ signFieldB) & 0x8000u) == 0) {
     sig = big + aligned;
-    const bool carry = sig < big;  // one place up, the dropped bit below
-    below = carry ? (sig << 63) | (below >> 1) | (below & 1) : below;
-    sig = carry ? (sig >> 1) | kIntegerBit : sig;
-    field += carry ? 1 : 0;
+    if (sig < big) {  // one place up, the dropped bit below
+      below = (sig << 63) | (below >> 1) | (below & 1);
+      sig = (sig >> 1) | kIntegerBit;
+      ++field;
+    }
   } else {
     sig = big - aligned - (below != 0 ? 1 : 0);
     below = 0 - below;
@@ -327,9 +328,8 @@ constexpr SoftExtended propagateNaN(SoftExtended a, SoftExtended b) {
         below <<= shift;
         field -= shift;
       }
-      if (field <= 0) {
-        return addCore(Unpacked{negativeA, fieldA, sigA}, Unpacked{negativeB, fieldB, sigB});
-      }
+      // Below the normal range only when less than 64 apart: exact so far.
+      if (field <= 0) [[unlikely]] return roundPack(negative, field, (static_cast<Wide>(sig) << 64) | below);
     }
   }
   sig += roundsUp(sig, below);
@@ -675,8 +675,7 @@ namespace soft_extended_detail {
 constexpr SoftExtended SoftExtended::add(SoftExtended a, SoftExtended b, bool subtract) {
   using namespace soft_extended_detail;
   if (isNormal(a) && isNormal(b)) [[likely]] {
-    return addNormals(a.negative(), a.biasedExponent(), a.significand_, b.negative() != subtract, b.biasedExponent(),
-                      b.significand_);
+    return addNormals(a.signExponent_, a.significand_, b.signExponent_ ^ (subtract ? 0x8000u : 0u), b.significand_);
   }
   return addOther(a, b, subtract);
 }
