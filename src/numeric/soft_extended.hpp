@@ -722,6 +722,11 @@ constexpr SoftExtended operator*(SoftExtended a, SoftExtended b) {
 constexpr SoftExtended operator/(SoftExtended a, SoftExtended b) {
   using namespace soft_extended_detail;
   if (isNormal(a) && isNormal(b)) [[likely]] {
+    // By a power of two (the model halves often): exact where the result stays normal.
+    const int field = a.biasedExponent() - b.biasedExponent() + kBias;
+    if (b.significand() == kIntegerBit && static_cast<unsigned>(field - 1) < 0x7FFEu) {
+      return SoftExtended::fromBits(a.negative() != b.negative(), static_cast<std::uint16_t>(field), a.significand());
+    }
     return divCore({a.negative(), a.biasedExponent(), a.significand()}, {b.negative(), b.biasedExponent(), b.significand()});
   }
   return divideOther(a, b);

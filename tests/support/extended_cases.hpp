@@ -187,6 +187,11 @@ inline Case makeCase(Operation op, Random& r) {
         const int eb = op == Operation::Multiply ? target - ea : ea - target;
         c.b = normalWith(r, clampField(eb + kBias));
       }
+      // Divisors that are powers of two, near the ends of the range too.
+      if (op == Operation::Divide && zone >= 25 && r.chance(15) && c.b.biasedExponent() != 0 &&
+          c.b.biasedExponent() != 0x7FFF) {
+        c.b = SoftExtended::fromBits(c.b.negative(), c.b.biasedExponent(), 0x8000000000000000u);
+      }
       break;
     }
     case Operation::Sqrt: {
