@@ -70,12 +70,6 @@ std::optional<Scaled> scaled(float value, int k) {
 
 }  // namespace
 
-std::optional<std::uint64_t> scaledToWhole(float value, int k) {
-  const std::optional<Scaled> s = scaled(value, k);
-  if (!s || s->whole >= powerOfTen(18)) return std::nullopt;
-  return static_cast<std::uint64_t>(s->whole) + (s->up ? 1 : 0);
-}
-
 std::optional<SignificantDigits> significantDigits(float value, int count) {
   if (!std::isfinite(value) || value == 0 || count < 1 || count > 18) return std::nullopt;
   const std::uint64_t low = powerOfTen(count - 1), high = low * 10;

@@ -10,10 +10,6 @@ namespace msa {
 // (The browser build's C library does this in 128-bit software floating
 // point, some thousand times slower: the CSV of one run is 52,000 numbers.)
 
-// round(|value| * 10^k) for a finite value; nothing where the exact value
-// does not fit the arithmetic or the result exceeds 10^18.
-std::optional<std::uint64_t> scaledToWhole(float value, int k);
-
 // |value| = digits * 10^(exponent - count + 1), digits with exactly `count`
 // figures (1 to 18), as "%.*e" with count - 1 decimals rounds it; nothing
 // for zero, infinities, not-a-number or magnitudes beyond the arithmetic
