@@ -464,6 +464,15 @@ constexpr SoftExtended divCore(Unpacked a, Unpacked b) {
   const std::uint64_t inexact = remainder != 0;
   const std::uint64_t below =
       ((static_cast<std::uint64_t>(remainder >= rest) & inexact) << 63) | (static_cast<std::uint64_t>(remainder != rest) & inexact);
+  // The quotient has its top bit set: in the normal range it rounds in one word.
+  if (static_cast<unsigned>(field - 1) < 0x7FFEu) [[likely]] {
+    std::uint64_t sig = quotient + roundsUp(quotient, below);
+    if (sig == 0) {  // rounded up to the next power of two
+      sig = kIntegerBit;
+      if (++field == kMaxField) return SoftExtended::fromBits(a.negative != b.negative, kMaxField, kIntegerBit);
+    }
+    return SoftExtended::fromBits(a.negative != b.negative, static_cast<std::uint16_t>(field), sig);
+  }
   return roundPack(a.negative != b.negative, field, (static_cast<Wide>(quotient) << 64) | below);
 }
 
