@@ -46,7 +46,7 @@ std::optional<Scaled> scaled(float value, int k) {
   if (k >= 0) {
     // m 5^k 2^(e + k); m 5^k below 2^24 2^126: kept to 2^127 by the bounds below.
     const Wide five = powerOfFive(k);
-    if (five >> 102 != 0) return std::nullopt;
+    if ((five >> 102) != 0) return std::nullopt;
     const Wide a = m * five;
     const int shift = e + k;
     if (shift >= 0) {
