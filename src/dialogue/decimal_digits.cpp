@@ -35,14 +35,23 @@ Scaled divided(Wide numerator, Wide denominator) {
   return {whole, twice > denominator || (twice == denominator && (whole & 1) != 0)};
 }
 
-std::optional<Scaled> scaled(float value, int k) {
-  constexpr int kMaxPower = 54;
+// |value| = m 2^e, m below 2^24, for a finite value.
+struct Binary {
+  Wide m;
+  int e;
+};
+
+Binary binaryOf(float value) {
   const auto bits = std::bit_cast<std::uint32_t>(value);
   const int field = static_cast<int>((bits >> 23) & 0xFF);
-  if (field == 0xFF || k > kMaxPower || k < -kMaxPower) return std::nullopt;
-  // |value| = m 2^e, m below 2^24.
-  const Wide m = field == 0 ? bits & 0x7FFFFFu : (bits & 0x7FFFFFu) | 0x800000u;
-  const int e = field == 0 ? -149 : field - 150;
+  if (field == 0) return {bits & 0x7FFFFFu, -149};
+  return {(bits & 0x7FFFFFu) | 0x800000u, field - 150};
+}
+
+std::optional<Scaled> scaled(Binary value, int k) {
+  constexpr int kMaxPower = 54;
+  if (k > kMaxPower || k < -kMaxPower) return std::nullopt;
+  const auto [m, e] = value;
   if (k >= 0) {
     // m 5^k 2^(e + k); m 5^k below 2^24 2^126: kept to 2^127 by the bounds below.
     const Wide five = powerOfFive(k);
@@ -75,12 +84,11 @@ std::optional<SignificantDigits> significantDigits(float value, int count) {
   const std::uint64_t low = powerOfTen(count - 1), high = low * 10;
   // The exponent of the first figure: from the binary one (log10 2 = 78913 / 2^18
   // to 6 figures, exact enough for float's range), then corrected exactly.
-  const auto bits = std::bit_cast<std::uint32_t>(value);
-  const int field = static_cast<int>((bits >> 23) & 0xFF);
-  const int leading = field != 0 ? field - 127 : std::bit_width(bits & 0x7FFFFFu) - 150;  // of the first binary figure
+  const Binary binary = binaryOf(value);
+  const int leading = binary.e + std::bit_width(static_cast<std::uint32_t>(binary.m)) - 1;  // of the first binary figure
   int exponent = (leading * 78913) >> 18;
   for (int attempt = 0; attempt < 3; ++attempt) {
-    const std::optional<Scaled> s = scaled(value, count - 1 - exponent);
+    const std::optional<Scaled> s = scaled(binary, count - 1 - exponent);
     if (!s) return std::nullopt;
     if (s->whole < low) {
       --exponent;
