@@ -13,10 +13,12 @@ from fractions import Fraction
 
 BITS = 64            # significand of the extended format
 MAX_EXPONENT = 16383  # of the largest finite extended value
-WINDOW = 256         # bits of 2/pi the exact reduction multiplies with
-PAD_WORDS = 3        # zero words before the bits of 2/pi (see the reduction)
+WINDOW = 320         # bits of 2/pi the reduction multiplies with (five words)
+PAD_WORDS = 2        # zero words before the bits of 2/pi (see the reduction)
 PI_BITS = MAX_EXPONENT + WINDOW + 400
 ATAN_STEPS = 64      # the arctangent table holds atan(j/64)
+SERIES_TERMS = 10    # of sin and cos in whole numbers: up to 1/21! and 1/20!
+WIDE_TERMS = 2       # of those, the first in 128 bits, the rest in 64
 
 
 def arctan_inverse(n, one):
@@ -88,10 +90,6 @@ def round_to_bits(v, bits=BITS):
     return sign * m * Fraction(2) ** (e - bits + 1)
 
 
-def truncate_to_multiple(v, step):
-    return Fraction((v / step).numerator // (v / step).denominator) * step
-
-
 def constant(v):
     """extendedConstant(...) for v, which must have at most 64 bits; negative ones negated."""
     if v == 0:
@@ -108,26 +106,54 @@ def factorial(n):
     return out
 
 
+def whole(v, bits):
+    """v * 2^bits rounded to the nearest whole number, ties to even."""
+    scaled = v * (1 << bits)
+    n = scaled.numerator // scaled.denominator
+    rest = scaled - n
+    if rest > Fraction(1, 2) or (rest == Fraction(1, 2) and n % 2):
+        n += 1
+    return n
+
+
+def series_lines(name, first, what):
+    """The coefficients 1/(first + 2k)! of a series in whole numbers: the first
+    WIDE_TERMS times 2^128 as two words, each of the rest in one word times
+    the largest power of two that leaves it below 2^64."""
+    terms = [Fraction(1, factorial(first + 2 * k)) for k in range(SERIES_TERMS)]
+    out = [f"// {what}: 1/{first}! ... 1/{first + 2 * (WIDE_TERMS - 1)}! times 2^128, then"
+           f" 1/{first + 2 * WIDE_TERMS}! ... 1/{first + 2 * (SERIES_TERMS - 1)}! each at its own scale."]
+    out.append(f"inline constexpr WideWords k{name}Wide[] = {{")
+    for k, v in enumerate(terms[:WIDE_TERMS]):
+        n = whole(v, 128)
+        assert n < 1 << 128
+        out.append(f"    {{0x{n >> 64:016x}, 0x{n & ((1 << 64) - 1):016x}}},  // 1/{first + 2 * k}!")
+    out.append("};")
+    out.append(f"inline constexpr NarrowTerm k{name}Narrow[] = {{")
+    for k, v in enumerate(terms[WIDE_TERMS:]):
+        scale = 64
+        while whole(v, scale + 1) < 1 << 64:
+            scale += 1
+        out.append(f"    {{0x{whole(v, scale):016x}, {scale}}},  // 1/{first + 2 * (WIDE_TERMS + k)}!")
+    out.append("};")
+    return out
+
+
 def two_over_pi_words():
-    """The bits of 2/pi after the point, 32 to a word, after PAD_WORDS zero words."""
+    """The bits of 2/pi after the point, 64 to a word, after PAD_WORDS zero words."""
     bits = MAX_EXPONENT + WINDOW + 64
-    words = (bits + 31) // 32
-    scaled = ((1 << (PI_BITS + 32 * words + 1)) // pi_scaled(PI_BITS))  # 2/pi * 2^(32 words)
+    words = (bits + 63) // 64
+    scaled = ((1 << (PI_BITS + 64 * words + 1)) // pi_scaled(PI_BITS))  # 2/pi * 2^(64 words)
     out = [0] * PAD_WORDS
     for i in range(words):
-        out.append((scaled >> (32 * (words - 1 - i))) & 0xFFFFFFFF)
+        out.append((scaled >> (64 * (words - 1 - i))) & ((1 << 64) - 1))
     return out
 
 
 def main():
     half_pi = pi_fraction() / 2
-    part1 = truncate_to_multiple(half_pi, Fraction(1, 1 << 31))
-    part2 = truncate_to_multiple(half_pi - part1, Fraction(1, 1 << 63))
-    part3 = round_to_bits(half_pi - part1 - part2)
     high = round_to_bits(half_pi)
     low = round_to_bits(half_pi - high)
-    sin_terms = [round_to_bits(Fraction((-1) ** (j + 1), factorial(2 * j + 3))) for j in range(9)]
-    cos_terms = [round_to_bits(Fraction((-1) ** j, factorial(2 * j + 4))) for j in range(9)]
     atan_terms = [round_to_bits(Fraction((-1) ** (j + 1), 2 * j + 3)) for j in range(12)]
     words = two_over_pi_words()
     out = []
@@ -149,28 +175,27 @@ def main():
     w("")
     w(f"inline constexpr Extended kTwoOverPi = {constant(round_to_bits(1 / half_pi))};")
     w(f"inline constexpr Extended kQuarterPi = {constant(round_to_bits(half_pi / 2))};")
-    w("// pi/2 in three parts: the first cut to a multiple of 2^-31 (31 bits), the")
-    w("// rest cut to a multiple of 2^-63 (30 bits), what then remains rounded;")
-    w("// pi/2 less all three is below 2^-129.")
-    w(f"inline constexpr Extended kHalfPiPart1 = {constant(part1)};")
-    w(f"inline constexpr Extended kHalfPiPart2 = {constant(part2)};")
-    w(f"inline constexpr Extended kHalfPiPart3 = {constant(part3)};")
     w("// pi/2 rounded, and what it lacks of pi/2, rounded.")
     w(f"inline constexpr Extended kHalfPiHigh = {constant(high)};")
     w(f"inline const Extended kHalfPiLow = {constant(low)};")
     w("")
-    w("// Taylor coefficients, each 1/n! rounded once: sin r = r + r^3 S(r^2) with")
-    w("// S = -1/3! + r^2/5! - ... - r^16/19!, cos r = 1 - r^2/2 + r^4 C(r^2) with")
-    w("// C = 1/4! - r^2/6! + ... + r^16/20!. For |r| <= pi/4 the first terms left")
-    w("// out (r^21/21!, r^22/22!) are below 2^-72 of the result.")
-    w("inline const Extended kSin[] = {")
-    for j, v in enumerate(sin_terms):
-        w(f"    {constant(v)},  // {'-' if j % 2 == 0 else '+'}1/{2 * j + 3}!")
+    pi_words = whole(half_pi, 127)
+    w("// pi/2 times 2^127 rounded, as two words, the high one first.")
+    w("struct WideWords {")
+    w("  std::uint64_t high, low;")
     w("};")
-    w("inline const Extended kCos[] = {")
-    for j, v in enumerate(cos_terms):
-        w(f"    {constant(v)},  // {'+' if j % 2 == 0 else '-'}1/{2 * j + 4}!")
+    w("struct NarrowTerm {")
+    w("  std::uint64_t value;  // the term times 2^scale, rounded")
+    w("  int scale;")
     w("};")
+    w(f"inline constexpr WideWords kHalfPiWords = {{0x{pi_words >> 64:016x}, 0x{pi_words & ((1 << 64) - 1):016x}}};")
+    w("")
+    w("// The series of the sine and cosine kernel, in whole numbers: for r <= pi/4,")
+    w("// z = r^2, sin r = r (1 - z (1/3! - z (1/5! - ...))) and cos r = 1 - z (1/2! -")
+    w("// z (1/4! - ...)); every partial sum is positive. The first terms left out")
+    w(f"// (z^{SERIES_TERMS + 1}/{2 * SERIES_TERMS + 3}!, z^{SERIES_TERMS + 1}/{2 * SERIES_TERMS + 2}!) are below 2^-77 of the result.")
+    for line in series_lines("Sin", 3, "sine") + series_lines("Cos", 2, "cosine"):
+        w(line)
     w("")
     w("// atan d = d + d^3 A(d^2), A = -1/3 + d^2/5 - d^4/7 + ..., each 1/n rounded")
     w("// once. For |d| <= 2^-7 (1 + 2^-16) the first five terms leave out less than")
@@ -192,13 +217,14 @@ def main():
         w(f"    {{{constant(h)}, {constant(lo)}}},")
     w("};")
     w("")
-    w(f"// The bits of 2/pi after the point, 32 to a word, first word first, after")
-    w(f"// {PAD_WORDS} zero words: enough for a window of {WINDOW} bits that starts 64 bits")
-    w(f"// before the exponent of the largest argument ({MAX_EXPONENT}).")
+    w(f"// The bits of 2/pi after the point, 64 to a word, first word first, after")
+    w(f"// {PAD_WORDS} zero words (so that a window starting 64 bits before the exponent")
+    w(f"// of an argument above pi/4 lies in the table), to {WINDOW} bits past the")
+    w(f"// exponent of the largest argument ({MAX_EXPONENT}).")
     w(f"inline constexpr int kTwoOverPiPadWords = {PAD_WORDS};")
-    w(f"inline constexpr std::uint32_t kTwoOverPiBits[] = {{")
-    for i in range(0, len(words), 8):
-        w("    " + " ".join(f"0x{x:08x}," for x in words[i:i + 8]))
+    w(f"inline constexpr std::uint64_t kTwoOverPiWords[] = {{")
+    for i in range(0, len(words), 4):
+        w("    " + " ".join(f"0x{x:016x}," for x in words[i:i + 4]))
     w("};")
     w("")
     w("}  // namespace trig_constants")

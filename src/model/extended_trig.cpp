@@ -1,6 +1,7 @@
 #include "model/extended_trig.hpp"
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <iterator>
 
@@ -14,24 +15,6 @@ namespace {
 using namespace trig_constants;
 using namespace error_free;
 
-// Why the reduction r = x - k pi/2 is exact for |x| < 2^16:
-//  - k is the whole number nearest to x 2/pi (as rounded), so |k| < 41,723 < 2^16
-//    and |r| <= pi/4 (1 + 2^-40).
-//  - k Part1 (16 + 31 bits) and k Part2 (16 + 30 bits) fit in 64 bits: exact.
-//  - x - k Part1 is exact: for k != 0 the two lie within a factor two of each
-//    other (Sterbenz).
-//  - x > pi/4 is a multiple of 2^-64, Part1 of 2^-31 and Part2 of 2^-63, so
-//    x - k Part1 - k Part2 is a multiple of 2^-64 below 1 in size: it has
-//    at most 64 bits and is exact.
-//  - the last part is taken off as an exact sum hi + lo. Left out are
-//    k (pi/2 - the three parts) < k 2^-129 and the rounding of k Part3, at
-//    most k 2^-127: below k 2^-126 in all.
-// Where r is below k 2^-55 (x within 2^-39 of a multiple of pi/2) it would
-// keep fewer than 71 correct bits: such arguments, and those from 2^16 on,
-// take the exact reduction below.
-constexpr Extended kRoundShift = extendedConstant(3, 62);  // adding and removing it rounds to a whole number
-constexpr Extended kReductionBound = extendedConstant(1, 16);
-constexpr Extended kCancellation = extendedConstant(1, -55);
 constexpr Extended kTiny = extendedConstant(1, -32);  // below it sin x and tan x round to x, cos x to 1
 
 // sin and cos of the reduced argument, each rounded and with the error of
@@ -41,158 +24,178 @@ struct Kernel {
   unsigned quadrant;  // k mod 4
 };
 
-// The exact reduction, for any finite |x| >= 1 (Payne and Hanek's): with
-// |x| = m 2^(e-63), m a 64-bit whole number, x 2/pi mod 4 is taken from the
-// product of m with a window of 256 bits of 2/pi, in whole numbers. The bits
-// of 2/pi before the window (weights 2^-i, i <= e - 65) add multiples of 4;
-// those after it add less than 2^-190, while no x in the format lies closer
-// than about 2^-90 to a multiple of pi/2: r keeps more than 100 correct bits.
-class ExactReduction {
- public:
-  explicit ExactReduction(Extended x) {
-    const Extended a = magnitude(x);
-    const int e = exponentOf(a);
-    const auto m = static_cast<std::uint64_t>(scaleByPowerOfTwo(a, 63 - e));
-    multiplyWindow(m, e);
-    // x 2/pi mod 4 = P 2^-254: the top two bits are the quadrant, the rest the fraction.
-    quadrant_ = product_[7] >> 30;
-    product_[7] &= 0x3fffffffu;
-    const bool roundUp = product_[7] >> 29;  // fraction >= 1/2: to the next multiple
-    if (roundUp) {
-      ++quadrant_;
-      negateFraction();
-    }
-    fractionTimesHalfPi();
-    if (roundUp) hi_ = -hi_, lo_ = -lo_;
-    if (x < 0) hi_ = -hi_, lo_ = -lo_, quadrant_ = 0u - quadrant_;
-  }
+// pi/4 rounded (exponent -1): the significand of pi/2 rounded.
+constexpr std::uint64_t kQuarterPiSignificand = kHalfPiWords.high + (kHalfPiWords.low >> 63);
+constexpr WideWord kLowWord = ~std::uint64_t{0};
 
-  Extended hi() const { return hi_; }
-  Extended lo() const { return lo_; }
-  unsigned quadrant() const { return quadrant_ & 3u; }
+constexpr WideWord wide(WideWords w) { return (WideWord{w.high} << 64) | w.low; }
 
- private:
-  static constexpr int kWords = 8;  // 256 bits, least significant word first
+int leadingZeros(WideWord x) {
+  const auto high = static_cast<std::uint64_t>(x >> 64);
+  return high != 0 ? std::countl_zero(high) : 64 + std::countl_zero(static_cast<std::uint64_t>(x));
+}
 
-  // P = m W mod 2^256, W the window of 2/pi from the bit of weight 2^-(e-64).
-  void multiplyWindow(std::uint64_t m, int e) {
-    const int first = e - 64 + 32 * kTwoOverPiPadWords - 1;  // bit index in the table
-    const int word = first / 32, shift = first % 32;
-    std::uint32_t window[kWords];
-    for (int k = 0; k < kWords; ++k) {
-      const std::uint32_t high = kTwoOverPiBits[word + k];
-      const std::uint32_t low = shift ? kTwoOverPiBits[word + k + 1] >> (32 - shift) : 0u;
-      window[kWords - 1 - k] = (high << shift) | low;
-    }
-    const std::uint32_t halves[2] = {static_cast<std::uint32_t>(m), static_cast<std::uint32_t>(m >> 32)};
-    for (int i = 0; i < 2; ++i) {
-      std::uint64_t carry = 0;
-      for (int j = 0; i + j < kWords; ++j) {
-        const std::uint64_t t = std::uint64_t{halves[i]} * window[j] + product_[i + j] + carry;
-        product_[i + j] = static_cast<std::uint32_t>(t);
-        carry = t >> 32;
-      }
-    }
-  }
+// a b 2^-128, less at most 2 (the product of the low words and the carries
+// of the middle ones' lower halves are left out).
+WideWord multiplyHigh(WideWord a, WideWord b) {
+  const auto a1 = static_cast<std::uint64_t>(a >> 64), a0 = static_cast<std::uint64_t>(a);
+  const auto b1 = static_cast<std::uint64_t>(b >> 64), b0 = static_cast<std::uint64_t>(b);
+  const WideWord middle1 = multiplyWords(a1, b0), middle2 = multiplyWords(a0, b1);
+  const WideWord carries = ((middle1 & kLowWord) + (middle2 & kLowWord)) >> 64;
+  return multiplyWords(a1, b1) + (middle1 >> 64) + (middle2 >> 64) + carries;
+}
 
-  // The fraction f becomes 1 - f (in 254 bits), the distance to the next multiple.
-  void negateFraction() {
-    std::uint64_t borrow = 0;
-    for (std::uint32_t& w : product_) {
-      const std::uint64_t t = std::uint64_t{0} - w - borrow;
-      w = static_cast<std::uint32_t>(t);
-      borrow = (t >> 32) & 1u;
-    }
-    product_[7] &= 0x3fffffffu;
-  }
-
-  // The 32 bits of P whose highest has index `top` (bits below index 0 are zero).
-  std::uint32_t bitsBelow(int top) const {
-    const int bottom = top - 31;
-    if (bottom < 0) return bottom > -32 ? product_[0] << -bottom : 0u;
-    const int word = bottom / 32, shift = bottom % 32;
-    const std::uint32_t next = shift && word + 1 < kWords ? product_[word + 1] << (32 - shift) : 0u;
-    return (product_[word] >> shift) | next;
-  }
-
-  // r = f pi/2 as hi + lo, f = P 2^-254 taken to 128 bits from its first.
-  void fractionTimesHalfPi() {
-    int top = -1;
-    for (int w = kWords - 1; w >= 0 && top < 0; --w)
-      if (product_[w] != 0) top = 32 * w + 31 - std::countl_zero(product_[w]);
-    if (top < 0) return;  // x a multiple of pi/2 to 190 bits: r is 0 to the precision we keep
-    const std::uint64_t head = (std::uint64_t{bitsBelow(top)} << 32) | bitsBelow(top - 32);
-    const std::uint64_t rest = (std::uint64_t{bitsBelow(top - 64)} << 32) | bitsBelow(top - 96);
-    const Extended fh = scaleByPowerOfTwo(Extended(head), top - 63 - 254);
-    const Extended fl = scaleByPowerOfTwo(Extended(rest), top - 127 - 254);
-    const Extended ph = fh * kHalfPiHigh;
-    const Extended t = productError(fh, kHalfPiHigh, ph) + (fh * kHalfPiLow + fl * kHalfPiHigh);
-    hi_ = ph + t;
-    lo_ = (ph - hi_) + t;
-  }
-
-  std::uint32_t product_[kWords] = {};
-  unsigned quadrant_ = 0;
-  Extended hi_ = 0, lo_ = 0;
+// r, the argument less the nearest multiple of pi/2, in whole numbers:
+// |r| = magnitude 2^(exponent - 127), the magnitude's top bit set.
+struct Reduced {
+  WideWord magnitude;
+  int exponent;
+  bool negative;
+  unsigned quadrant;  // k mod 4
 };
 
-// Apart, so that the common arguments' path stays short.
-[[gnu::noinline]] void reduceExactly(Extended x, Extended& hi, Extended& lo, unsigned& quadrant) {
-  const ExactReduction exact(x);
-  hi = exact.hi();
-  lo = exact.lo();
-  quadrant = exact.quadrant();
+// For |x| > pi/4 (Payne and Hanek's reduction): with |x| = m 2^(e-63), m a
+// 64-bit whole number, x 2/pi mod 4 is taken from the product of m with a
+// window of five words of 2/pi holding the bits of weights 2^-(e-64) to at
+// least 2^-(e+192). The bits before them (weights 2^-i, i <= e - 65) add
+// multiples of 4; those after add less than 2^-190, while no x in the format
+// lies closer than about 2^-90 to a multiple of pi/2: r keeps more than 100
+// correct bits.
+Reduced reduceByHalfPi(const ExtendedParts& x) {
+  const int first = x.exponent + 64 * kTwoOverPiPadWords - 65;  // the bit of weight 2^-(e-64) in the table
+  const int word = first / 64, shift = first % 64;
+  // Q = m W mod 2^320, least significant word first: bit 318 - shift of Q
+  // has weight 1 in x 2/pi.
+  std::uint64_t q[5];
+  std::uint64_t carry = 0;
+  for (int k = 0; k < 4; ++k) {
+    const WideWord t = multiplyWords(x.significand, kTwoOverPiWords[word + 4 - k]) + carry;
+    q[k] = static_cast<std::uint64_t>(t);
+    carry = static_cast<std::uint64_t>(t >> 64);
+  }
+  q[4] = x.significand * kTwoOverPiWords[word] + carry;
+  // P = Q 2^-(64 - shift) mod 2^256: x 2/pi mod 4 = P 2^-254.
+  std::uint64_t product[4];
+  for (int k = 0; k < 4; ++k) product[k] = (q[k + 1] << shift) | ((q[k] >> 1) >> (63 - shift));
+  Reduced r{0, 0, x.negative, static_cast<unsigned>(product[3] >> 62)};
+  product[3] &= ~std::uint64_t{0} >> 2;
+  if ((product[3] >> 61) != 0) {  // the fraction is at least 1/2: r from the next multiple, negative
+    ++r.quadrant;
+    r.negative = !r.negative;
+    std::uint64_t borrow = 0;
+    for (std::uint64_t& w : product) {
+      const std::uint64_t negated = 0 - w - borrow;
+      borrow = (w | borrow) != 0 ? 1 : 0;
+      w = negated;
+    }
+    product[3] &= ~std::uint64_t{0} >> 2;
+  }
+  if (x.negative) r.quadrant = 0u - r.quadrant;
+  r.quadrant &= 3u;
+  // The fraction f = F 2^(top - 381), F its first 128 bits, then r = f pi/2.
+  const WideWord high = (WideWord{product[3]} << 64) | product[2], low = (WideWord{product[1]} << 64) | product[0];
+  WideWord f = 0;
+  int top = 0;
+  if (high != 0) {
+    const int zeros = leadingZeros(high);  // at least 2
+    f = (high << zeros) | (low >> (128 - zeros));
+    top = 255 - zeros;
+  } else if (low != 0) {
+    const int zeros = leadingZeros(low);
+    f = low << zeros;
+    top = 127 - zeros;
+  } else {
+    return r;  // x a multiple of pi/2 to 190 bits: r is 0 to the precision kept
+  }
+  const WideWord g = multiplyHigh(f, wide(kHalfPiWords));  // in [2^126, 2^128)
+  const bool below = (g >> 127) == 0;
+  r.magnitude = below ? g << 1 : g;
+  r.exponent = top - 253 - (below ? 1 : 0);
+  return r;
 }
 
-// r = x - k pi/2 as hi + lo, for finite x.
-void reduce(Extended x, Extended& hi, Extended& lo, unsigned& quadrant) {
-  if (magnitude(x) <= kQuarterPi) {
-    hi = x;
+// z (c0 - z (c1 - z (c2 - ...))) for the sine's and the cosine's terms side
+// by side (two independent chains the processor runs at once), z and the
+// results times 2^128, every partial sum positive. The small terms past the
+// wide ones go in one word, each partial sum at its term's scale (about 64
+// bits of it kept, which is all their share of the result needs).
+void sineAndCosineSeries(WideWord z, WideWord& sine, WideWord& cosine) {
+  static_assert(std::size(kSinNarrow) == std::size(kCosNarrow) && std::size(kSinWide) == std::size(kCosWide));
+  constexpr std::size_t kNarrow = std::size(kSinNarrow), kWide = std::size(kSinWide);
+  const auto z1 = static_cast<std::uint64_t>(z >> 64);
+  std::uint64_t s = kSinNarrow[kNarrow - 1].value, c = kCosNarrow[kNarrow - 1].value;
+  for (std::size_t i = 1; i < kNarrow; ++i) {
+    const std::size_t k = kNarrow - 1 - i;
+    s = kSinNarrow[k].value -
+        static_cast<std::uint64_t>(multiplyWords(z1, s) >> (64 + kSinNarrow[k + 1].scale - kSinNarrow[k].scale));
+    c = kCosNarrow[k].value -
+        static_cast<std::uint64_t>(multiplyWords(z1, c) >> (64 + kCosNarrow[k + 1].scale - kCosNarrow[k].scale));
+  }
+  sine = WideWord{s} << (128 - kSinNarrow[0].scale);
+  cosine = WideWord{c} << (128 - kCosNarrow[0].scale);
+  for (std::size_t i = 0; i < kWide; ++i) {
+    const std::size_t k = kWide - 1 - i;
+    sine = wide(kSinWide[k]) - multiplyHigh(z, sine);
+    cosine = wide(kCosWide[k]) - multiplyHigh(z, cosine);
+  }
+  sine = multiplyHigh(z, sine);
+  cosine = multiplyHigh(z, cosine);
+}
+
+// magnitude 2^(exponent - 127) with its sign, rounded to the extended format
+// to nearest even, and the exact rest: hi + lo is the value.
+void roundToPair(bool negative, WideWord magnitude, int exponent, Extended& hi, Extended& lo) {
+  const auto top = static_cast<std::uint64_t>(magnitude >> 64), low = static_cast<std::uint64_t>(magnitude);
+  const bool up = (low >> 63) != 0 && ((low << 1) != 0 || (top & 1) != 0);
+  const std::uint64_t significand = top + (up ? 1 : 0);
+  if (significand == 0) {
+    setParts(hi, negative, exponent + 1, std::uint64_t{1} << 63);  // rounded up to a power of two
+  } else {
+    setParts(hi, negative, exponent, significand);
+  }
+  const std::uint64_t rest = up ? 0 - low : low;  // 2^64 - low when rounded up
+  if (rest == 0) {
     lo = 0;
-    quadrant = 0;
     return;
   }
-  if (magnitude(x) < kReductionBound) {
-    const Extended k = (x * kTwoOverPi + kRoundShift) - kRoundShift;
-    const Extended head = (x - k * kHalfPiPart1) - k * kHalfPiPart2;
-    const Extended tail = k * kHalfPiPart3;
-    hi = head - tail;
-    if (!(magnitude(hi) < magnitude(k) * kCancellation)) {
-      lo = sumError(head, -tail, hi);
-      quadrant = static_cast<unsigned>(static_cast<long>(k)) & 3u;
-      return;
-    }
-  }
-  reduceExactly(x, hi, lo, quadrant);
+  const int zeros = std::countl_zero(rest);
+  setParts(lo, negative != up, exponent - 64 - zeros, rest << zeros);
 }
 
-// sin and cos of hi + lo, |hi| <= pi/4 (1 + 2^-40), |lo| <= 2^-64 |hi|, first as
-// unevaluated sums: sin = hi + sl, cos = ch + cl. hi^2 is taken exactly
-// (z + zl) so that 1 - hi^2/2 keeps its last bits; the rounding of 1 - z/2
-// goes into cl. The two polynomials go side by side, by Horner's rule.
-void kernel(Extended x, Kernel& out) {
-  Extended hi = 0, lo = 0;
-  reduce(x, hi, lo, out.quadrant);
-  const Extended z = hi * hi;
-  const Extended zl = squareError(hi, z);
-  Extended ps = kSin[8], pc = kCos[8];
-  ps = ps * z + kSin[7], pc = pc * z + kCos[7];
-  ps = ps * z + kSin[6], pc = pc * z + kCos[6];
-  ps = ps * z + kSin[5], pc = pc * z + kCos[5];
-  ps = ps * z + kSin[4], pc = pc * z + kCos[4];
-  ps = ps * z + kSin[3], pc = pc * z + kCos[3];
-  ps = ps * z + kSin[2], pc = pc * z + kCos[2];
-  ps = ps * z + kSin[1], pc = pc * z + kCos[1];
-  ps = ps * z + kSin[0], pc = pc * z + kCos[0];
-  const Extended hs = hi * ps;
-  const Extended sl = hs * z + (hs * zl + (lo - (lo * z) * 0.5));
-  const Extended halfZ = z * 0.5;
-  const Extended ch = 1 - halfZ;
-  const Extended cl = (((1 - ch) - halfZ) - zl * 0.5) + ((z * z) * pc - lo * hi);
-  out.sin = hi + sl;
-  out.sinError = (hi - out.sin) + sl;
-  out.cos = ch + cl;
-  out.cosError = (ch - out.cos) + cl;
+// sin and cos of r = x - k pi/2, in whole numbers, each rounded once: the
+// reduction, the square and the wide terms lose less than 2^-120 of the
+// result, the narrow terms less than 2^-73, the terms left out less than
+// 2^-77 (so the error stays within 0.51 ulp).
+void kernel(const ExtendedParts& parts, Kernel& out) {
+  Reduced r{WideWord{parts.significand} << 64, parts.exponent, parts.negative, 0};
+  if (parts.exponent > -1 || (parts.exponent == -1 && parts.significand > kQuarterPiSignificand)) {
+    r = reduceByHalfPi(parts);
+  }
+  out.quadrant = r.quadrant;
+  if (r.magnitude == 0) {
+    out.sin = out.sinError = out.cosError = 0;
+    out.cos = 1;
+    return;
+  }
+  // z = r^2 times 2^128: r < 1, so its exponent is at most -1.
+  const int shift = -2 * r.exponent - 2;
+  const WideWord square = multiplyHigh(r.magnitude, r.magnitude);
+  const WideWord z = shift < 128 ? square >> shift : 0;
+  WideWord v = 0, w = 0;
+  sineAndCosineSeries(z, v, w);
+  WideWord sine = r.magnitude - multiplyHigh(r.magnitude, v);  // r (1 - v), at least 0.9 r
+  int sineExponent = r.exponent;
+  if ((sine >> 127) == 0) {
+    sine <<= 1;
+    --sineExponent;
+  }
+  roundToPair(r.negative, sine, sineExponent, out.sin, out.sinError);
+  if (w == 0) {
+    out.cos = 1;
+    out.cosError = 0;
+  } else {
+    roundToPair(false, 0 - w, -1, out.cos, out.cosError);  // 1 - w, at least cos(pi/4)
+  }
 }
 
 Extended sineOf(const Kernel& k) {
@@ -218,6 +221,18 @@ Extended tangentOf(const Kernel& k) {
   return odd ? -t : t;
 }
 
+// A stored angle's parts straight from its bits, without the trip through
+// the x87 unit (whose stores an integer load cannot take from the store
+// buffer): false when it is not finite or below kTiny, which take the
+// general path.
+bool floatParts(float x, ExtendedParts& parts) {
+  const auto bits = std::bit_cast<std::uint32_t>(x);
+  const int field = static_cast<int>((bits >> 23) & 0xFFu);
+  if (field == 0xFF || field < 127 - 32) return false;
+  parts = {(bits >> 31) != 0, field - 127, (std::uint64_t{bits & 0x7FFFFFu} | 0x800000u) << 40};
+  return true;
+}
+
 }  // namespace
 
 // Not finite: x - x is not-a-number (a quiet one for a not-a-number x).
@@ -229,10 +244,19 @@ void extendedSinCos(Extended x, Extended& sine, Extended& cosine) {
     cosine = 1;
   } else {
     Kernel k{};
-    kernel(x, k);
+    kernel(partsOf(x), k);
     sine = sineOf(k);
     cosine = cosineOf(k);
   }
+}
+
+void extendedSinCos(float x, Extended& sine, Extended& cosine) {
+  ExtendedParts parts{};
+  if (!floatParts(x, parts)) return extendedSinCos(Extended(x), sine, cosine);
+  Kernel k{};
+  kernel(parts, k);
+  sine = sineOf(k);
+  cosine = cosineOf(k);
 }
 
 Extended extendedSin(Extended x) {
@@ -247,6 +271,18 @@ Extended extendedCos(Extended x) {
   return c;
 }
 
+Extended extendedSin(float x) {
+  Extended s = 0, c = 0;
+  extendedSinCos(x, s, c);
+  return s;
+}
+
+Extended extendedCos(float x) {
+  Extended s = 0, c = 0;
+  extendedSinCos(x, s, c);
+  return c;
+}
+
 void extendedSinCosTan(Extended x, Extended& sine, Extended& cosine, Extended& tangent) {
   if (!isFinite(x)) {
     sine = cosine = tangent = x - x;
@@ -255,11 +291,21 @@ void extendedSinCosTan(Extended x, Extended& sine, Extended& cosine, Extended& t
     cosine = 1;
   } else {
     Kernel k{};
-    kernel(x, k);
+    kernel(partsOf(x), k);
     sine = sineOf(k);
     cosine = cosineOf(k);
     tangent = tangentOf(k);
   }
+}
+
+void extendedSinCosTan(float x, Extended& sine, Extended& cosine, Extended& tangent) {
+  ExtendedParts parts{};
+  if (!floatParts(x, parts)) return extendedSinCosTan(Extended(x), sine, cosine, tangent);
+  Kernel k{};
+  kernel(parts, k);
+  sine = sineOf(k);
+  cosine = cosineOf(k);
+  tangent = tangentOf(k);
 }
 
 Extended extendedTan(Extended x) {

@@ -16,6 +16,12 @@ Extended extendedTan(Extended x);
 // All three of one argument, for the price of one reduction.
 void extendedSinCosTan(Extended x, Extended& sine, Extended& cosine, Extended& tangent);
 
+// The same values for a stored angle, taken apart from its float bits.
+void extendedSinCos(float x, Extended& sine, Extended& cosine);
+Extended extendedSin(float x);
+Extended extendedCos(float x);
+void extendedSinCosTan(float x, Extended& sine, Extended& cosine, Extended& tangent);
+
 Extended extendedAtan(Extended x);
 
 }  // namespace msa

@@ -4,10 +4,29 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "numeric/soft_extended.hpp"
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <emmintrin.h>
+#endif
+
 namespace msa {
+
+// A normal value taken apart (partsOf) and put together (setParts), for work
+// in whole numbers (the trigonometry's reduction and series):
+// value = significand * 2^(exponent - 63), the significand's top bit set.
+struct ExtendedParts {
+  bool negative;
+  int exponent;
+  std::uint64_t significand;
+};
+
+// The whole 128-bit product of two words, on every target without the
+// compiler's general 128-bit routine.
+using WideWord = soft_extended_detail::Wide;
+constexpr WideWord multiplyWords(std::uint64_t a, std::uint64_t b) { return soft_extended_detail::multiplyWords(a, b); }
 
 // Every formula is evaluated in the x87 80-bit double-extended format. Where
 // the hardware has it (x86-64, MinGW-w64) that is long double; elsewhere
@@ -51,12 +70,39 @@ inline Extended magnitude(Extended x) { return __builtin_fabsl(x); }
 inline Extended extendedSqrt(Extended x) { return __builtin_sqrtl(x); }
 inline Extended scaleByPowerOfTwo(Extended x, int n) { return __builtin_scalbnl(x, n); }
 inline int exponentOf(Extended x) { return __builtin_ilogbl(x); }
+// For normal values only (x87 layout: the significand, then sign and exponent).
+inline ExtendedParts partsOf(Extended x) {
+  std::uint64_t significand = 0;
+  std::uint16_t signExponent = 0;
+  std::memcpy(&significand, &x, sizeof significand);
+  std::memcpy(&signExponent, reinterpret_cast<const unsigned char*>(&x) + sizeof significand, sizeof signExponent);
+  return {(signExponent >> 15) != 0, (signExponent & 0x7FFF) - 16383, significand};
+}
+// Written in place with no x87 load and store on the way, and where long
+// double takes 16 bytes in one store, which an x87 load after it takes
+// straight from the store buffer (after two smaller ones it waits for the cache).
+inline void setParts(Extended& x, bool negative, int exponent, std::uint64_t significand) {
+  const auto signExponent = static_cast<std::uint16_t>((negative ? 0x8000 : 0) | ((exponent + 16383) & 0x7FFF));
+  if constexpr (sizeof(Extended) == 16) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(&x), _mm_set_epi64x(signExponent, static_cast<long long>(significand)));
+  } else {
+    std::memcpy(&x, &significand, sizeof significand);
+    std::memcpy(reinterpret_cast<unsigned char*>(&x) + sizeof significand, &signExponent, sizeof signExponent);
+  }
+}
 
 #else
 using Extended = SoftExtended;
 
 constexpr Extended extendedConstant(std::uint64_t significand, int exponent) {
   return SoftExtended::scaled(false, significand, exponent);
+}
+
+constexpr ExtendedParts partsOf(Extended x) {
+  return {x.negative(), x.biasedExponent() - soft_extended_detail::kBias, x.significand()};
+}
+constexpr void setParts(Extended& x, bool negative, int exponent, std::uint64_t significand) {
+  x = SoftExtended::fromBits(negative, static_cast<std::uint16_t>(exponent + soft_extended_detail::kBias), significand);
 }
 #endif
 
