@@ -30,18 +30,6 @@ inline Extended productError(Extended a, Extended b, Extended p) {
   return (((ah * bh - p) + ah * bl) + al * bh) + al * bl;
 }
 
-// a a == p + the returned error, p = a * a rounded.
-inline Extended squareError(Extended a, Extended p) {
-#ifndef MSA_HARDWARE_EXTENDED
-  Extended error = 0;
-  if (exactProductError(a, a, p, error)) return error;
-#endif
-  const Extended t = a * kSplit;
-  const Extended ah = t - (t - a);
-  const Extended al = a - ah;
-  return ((ah * ah - p) + (ah + ah) * al) + al * al;
-}
-
 }  // namespace error_free
 
 }  // namespace msa
