@@ -27,9 +27,9 @@ TEST(ExtendedTrig, ConstantsAreTheirDefinitionsRoundedOnce) {
   EXPECT_TRUE(magnitude(kTwoOverPi - head) <= extendedConstant(1, -64));
 }
 
-// Next to multiples of pi/2, where the short reduction gives up: pi/2 rounded
+// Next to multiples of pi/2, where r loses its leading bits: pi/2 rounded
 // lies kHalfPiLow from pi/2, so its cosine is kHalfPiLow; pi rounded lies
-// 2 kHalfPiLow from pi. Far up, 2^k pi/2 rounded: only the exact reduction
+// 2 kHalfPiLow from pi. Far up, 2^k pi/2 rounded: only an exact reduction
 // knows where those lie. Signs, zeros, and what is not finite.
 TEST(ExtendedTrig, ReducesExactlyEverywhere) {
   EXPECT_TRUE(extendedCos(kHalfPiHigh) == kHalfPiLow);
@@ -88,9 +88,8 @@ struct Range {
   double low, high;
 };
 
-// The model's angles, the edges of the polynomials (|r| near pi/4 in every
-// quadrant), arguments far up where the third part of pi/2 counts, and
-// beyond the short reduction.
+// The model's angles, the edges of the series (|r| near pi/4 in every
+// quadrant), and arguments far up, to 1e300.
 constexpr Range kRanges[] = {{-0.8, 0.8},        {0.05, 0.41},   {2.26, 2.7},  {4.70, 5.09},
                              {-40.0, 40.0},      {30000, 30100}, {1e6, 1e7},   {-1e19, -1e18},
                              {1e300, 1.001e300}};

@@ -1,7 +1,7 @@
 // msa-trig-accuracy: how far the model's own sine, cosine, tangent and
 // arctangent lie from glibc's (the x87 functions of x86-64), over random
-// arguments in each range the model meets, beyond the short reduction (up to
-// 2^64, and huge), next to multiples of pi/2, and over every float of a
+// arguments in each range the model meets, beyond it (up to 2^64, and
+// huge), next to multiples of pi/2, and over every float of a
 // range. Prints, per function, the largest difference in ulps of the extended
 // type, how many results differ at all, and how many differ once rounded to
 // float; with GCC's quadmath also the largest error against a 113-bit
