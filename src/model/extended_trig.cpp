@@ -30,11 +30,6 @@ constexpr WideWord kLowWord = ~std::uint64_t{0};
 
 constexpr WideWord wide(WideWords w) { return (WideWord{w.high} << 64) | w.low; }
 
-int leadingZeros(WideWord x) {
-  const auto high = static_cast<std::uint64_t>(x >> 64);
-  return high != 0 ? std::countl_zero(high) : 64 + std::countl_zero(static_cast<std::uint64_t>(x));
-}
-
 // a b 2^-128, less at most 2 (the product of the low words and the carries
 // of the middle ones' lower halves are left out).
 WideWord multiplyHigh(WideWord a, WideWord b) {

@@ -24,9 +24,10 @@ struct ExtendedParts {
 };
 
 // The whole 128-bit product of two words, on every target without the
-// compiler's general 128-bit routine.
+// compiler's general 128-bit routine; the zeros above a 128-bit word's top bit.
 using WideWord = soft_extended_detail::Wide;
 constexpr WideWord multiplyWords(std::uint64_t a, std::uint64_t b) { return soft_extended_detail::multiplyWords(a, b); }
+constexpr int leadingZeros(WideWord x) { return soft_extended_detail::leadingZeros(x); }
 
 // Every formula is evaluated in the x87 80-bit double-extended format. Where
 // the hardware has it (x86-64, MinGW-w64) that is long double; elsewhere
