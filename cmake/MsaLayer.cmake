@@ -1,21 +1,32 @@
-# msa_layer(NAME SOURCES ... USES ...): the static library msa_NAME of the
-# folder src/NAME. The folder sees its own headers and those of the layers it
-# declares it uses (and theirs), nothing else: each library is compiled
-# against a view of src/ that holds only those folders, so an #include that
-# crosses the layering fails to build.
-function(msa_layer name)
+# msa_layer(FOLDER SOURCES ... USES ...): the static library of the folder
+# src/FOLDER, named msa_ and the folder with each / made a _ (src/frontends/sdl
+# gives msa_frontends_sdl). The folder sees its own headers and those of the
+# layers it declares it uses (and theirs), nothing else: each library is
+# compiled against a view of src/ that holds only those folders, so an
+# #include that crosses the layering fails to build. Every layer is listed in
+# the global property MSA_LAYERS.
+function(msa_layer_target folder out)
+  string(REPLACE "/" "_" flat ${folder})
+  set(${out} msa_${flat} PARENT_SCOPE)
+endfunction()
+
+function(msa_layer folder)
   cmake_parse_arguments(LAYER "" "" "SOURCES;USES" ${ARGN})
-  set(view ${PROJECT_BINARY_DIR}/layers/${name})
-  file(MAKE_DIRECTORY ${view})
-  foreach(folder ${name} ${LAYER_USES})
-    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${view}/${folder} SYMBOLIC)
+  msa_layer_target(${folder} target)
+  set(view ${PROJECT_BINARY_DIR}/layers/${target})
+  foreach(seen ${folder} ${LAYER_USES})
+    get_filename_component(parent ${view}/${seen} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${seen} ${view}/${seen} SYMBOLIC)
   endforeach()
-  add_library(msa_${name} STATIC ${LAYER_SOURCES})
-  target_include_directories(msa_${name} PUBLIC ${view})
+  add_library(${target} STATIC ${LAYER_SOURCES})
+  target_include_directories(${target} PUBLIC ${view})
   foreach(used ${LAYER_USES})
-    target_link_libraries(msa_${name} PUBLIC msa_${used})
+    msa_layer_target(${used} used_target)
+    target_link_libraries(${target} PUBLIC ${used_target})
   endforeach()
   if(MSA_LAYER_COMPILE_OPTIONS)
-    target_compile_options(msa_${name} PRIVATE ${MSA_LAYER_COMPILE_OPTIONS})
+    target_compile_options(${target} PRIVATE ${MSA_LAYER_COMPILE_OPTIONS})
   endif()
+  set_property(GLOBAL APPEND PROPERTY MSA_LAYERS ${target})
 endfunction()

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "app/headless_host.hpp"
+#include "frontends/headless/headless_host.hpp"
 #include "dialogue/answer_editor.hpp"
 #include "dialogue/cp437.hpp"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "app/headless_host.hpp"
+#include "frontends/headless/headless_host.hpp"
 #include "dialogue/dialogue.hpp"
 #include "dialogue/font.hpp"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "../fuzz/fuzz_keys.hpp"
-#include "app/headless_host.hpp"
+#include "frontends/headless/headless_host.hpp"
 #include "support/headless_run.hpp"
 
 using namespace msa;

@@ -21,11 +21,8 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 prefix="$(bash tools/web/deps.sh "$dir" | tail -n 1)"
-# -include: the C++ library of this emscripten lacks std::bit_cast and float
-# std::to_chars (src/web/std_compat.hpp).
 emcmake cmake -S . -B "$dir/msa" -DCMAKE_BUILD_TYPE=Release -DMSA_WINDOW=OFF -DMSA_TESTS=OFF \
   "${launcher[@]}" \
-  -DCMAKE_CXX_FLAGS="-fexceptions -include $PWD/src/web/std_compat.hpp" \
   -DPNG_LIBRARY="$prefix/lib/libpng16.a" -DPNG_PNG_INCLUDE_DIR="$prefix/include" \
   -DZLIB_LIBRARY="$prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$prefix/include" >/dev/null
 cmake --build "$dir/msa" -j"$jobs" --target msa-headless msa-web >/dev/null

@@ -1,6 +1,6 @@
 // The page around msa's program (msa.js): the canvas, the keys, the sound,
 // the clipboard, downloads and session links. The program calls the `Msa`
-// object below (src/web/web_host.cpp); keys reach it through a queue of
+// object below (src/frontends/web/web_host.cpp); keys reach it through a queue of
 // numbers: a code point for a typed character, a negative number for a key
 // or a command (the values of WebHost::Event).
 'use strict';

@@ -1,4 +1,4 @@
-#include "platform/sdl_beeper.hpp"
+#include "frontends/sdl/sdl_beeper.hpp"
 
 #include <SDL.h>
 

@@ -15,7 +15,7 @@ namespace msa {
 // its files to the browser as downloads and removes them.
 inline constexpr const char* kWebSaveFolder = "/saves";
 
-// The program in a browser page (src/web/page): the picture goes to the
+// The program in a browser page (src/frontends/web/page): the picture goes to the
 // page's canvas, keys come from the page's key handlers through a queue of
 // events, and the dialogue's blocking waits yield to the browser (the
 // program is built with Asyncify), so that the page stays responsive while
@@ -37,7 +37,7 @@ class WebHost : public Host {
   void runNotice(const std::string& text) override;
 
   // Events the page sends, besides typed characters (code points >= 0).
-  // The numbers are those of src/web/page/msa-page.js.
+  // The numbers are those of src/frontends/web/page/msa-page.js.
   enum Event : int {
     kNoEvent = -1000,
     kEnter = -1, kBackspace = -2, kDelete = -3, kLeft = -4, kRight = -5, kUp = -6, kDown = -7,

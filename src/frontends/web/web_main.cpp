@@ -1,5 +1,5 @@
 // msa in a browser page: the program of the desktop window, its picture on
-// the page's canvas (src/web/page).
+// the page's canvas (src/frontends/web/page).
 #include <emscripten.h>
 #include <sys/stat.h>
 
@@ -13,7 +13,7 @@
 #include "dialogue/screen.hpp"
 #include "results/result_saver.hpp"
 #include "results/simulation_log.hpp"
-#include "web/web_host.hpp"
+#include "frontends/web/web_host.hpp"
 
 // The keys of a `#play=` link, as the page decoded them (UTF-8, allocated
 // with malloc), or an empty string.

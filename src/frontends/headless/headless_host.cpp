@@ -1,4 +1,4 @@
-#include "app/headless_host.hpp"
+#include "frontends/headless/headless_host.hpp"
 
 #include <cerrno>
 #include <cstring>

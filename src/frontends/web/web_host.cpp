@@ -1,4 +1,4 @@
-#include "web/web_host.hpp"
+#include "frontends/web/web_host.hpp"
 
 #include <emscripten.h>
 
@@ -14,7 +14,7 @@
 #include "graphics/palette.hpp"
 #include "graphics/picture.hpp"
 
-// The page's side (src/web/page/msa-page.js): `Msa` is the page object the
+// The page's side (src/frontends/web/page/msa-page.js): `Msa` is the page object the
 // page's script sets up before the program starts.
 
 // Rows [top, bottom) of the RGBA picture changed since it was last shown.

@@ -1,4 +1,4 @@
-#include "platform/sdl_host.hpp"
+#include "frontends/sdl/sdl_host.hpp"
 
 #include <SDL.h>
 #include <SDL_syswm.h>

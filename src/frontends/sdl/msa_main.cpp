@@ -14,7 +14,7 @@
 #include "dialogue/key_script.hpp"
 #include "results/result_saver.hpp"
 #include "results/simulation_log.hpp"
-#include "platform/sdl_host.hpp"
+#include "frontends/sdl/sdl_host.hpp"
 
 using namespace msa;
 

@@ -10,7 +10,7 @@
 #include "dialogue/key_recorder.hpp"
 #include "dialogue/key_script.hpp"
 #include "dialogue/messages.hpp"
-#include "platform/sdl_beeper.hpp"
+#include "frontends/sdl/sdl_beeper.hpp"
 #include "graphics/window_geometry.hpp"
 
 struct SDL_Window;

@@ -10,7 +10,7 @@
 #include <io.h>
 #endif
 
-#include "app/headless_host.hpp"
+#include "frontends/headless/headless_host.hpp"
 #include "app/program.hpp"
 #include "app/start_files.hpp"
 #include "dialogue/screen.hpp"
