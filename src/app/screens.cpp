@@ -1,7 +1,5 @@
 #include "app/screens.hpp"
 
-#include "numeric/extended.hpp"
-
 namespace msa {
 
 void titleScreen(Dialogue& d, MachineData& m) {
@@ -29,7 +27,7 @@ void dataEntry(Dialogue& d, MachineData& m) {
   d.parameterPrompt(Msg::PromptLc, p.lc);
   d.parameterPrompt(Msg::PromptMutual, p.M);
   d.parameterPrompt(Msg::PromptLr, p.Lr);
-  p.M2Lr = float((Extended(p.M) * p.M * 1.5) / p.Lr);
+  p.M2Lr = derivedM2Lr(p);
   d.parameterPrompt(Msg::PromptDamperResistance, p.rA);
   d.parameterPrompt(Msg::PromptFriction, p.romegam);
   d.parameterPrompt(Msg::PromptInertia, p.J);

@@ -21,4 +21,7 @@ struct DeviceParameters {
 // The defaults of the title screen, in their order.
 void loadDefaults(DeviceParameters& d);
 
+// M2Lr as the data entry derives it from M and Lr: (M M 1.5) / Lr.
+float derivedM2Lr(const DeviceParameters& d);
+
 }  // namespace msa

@@ -17,6 +17,8 @@ void loadDefaults(DeviceParameters& d) {
   d.J = 0.0936f;
 }
 
+float derivedM2Lr(const DeviceParameters& d) { return float((Extended(d.M) * d.M * 1.5) / d.Lr); }
+
 void loadDefaults(DriveState& s) {
   s.angles.xhi = float(Extended(0.275) * pi);
   s.Udc = 110.0f;
