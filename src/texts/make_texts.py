@@ -6,8 +6,9 @@
       every key, by language, into TABLES; each is written only when its
       content changes, so that a changed text recompiles its table alone;
       STAMP is touched
-  make_texts.py page OUT TEXTS...
-      the page's words and help: a script that sets window.MSA_TEXTS
+  make_texts.py page OUT HTML SCRIPT TEXTS...
+      the page's words and help: a script that sets window.MSA_TEXTS; every
+      word the page's HTML and SCRIPT name must be one of the texts
   make_texts.py manual OUT TEMPLATE CODE VERSION TEXTS...
       a manual page: TEMPLATE with @PROJECT_VERSION@ and its line @OPTIONS@
       filled in, in the language CODE
@@ -320,6 +321,22 @@ def help_html(catalogue):
     return f"<p>{marked(helps['intro'].value)}</p><table>{rows}</table>"
 
 
+def page_words_used(catalogues, files):
+    """Every word the page's files name (data-text="key",
+    data-aria-label="key", WORDS.key) is a key of [page]."""
+    words = catalogues[0].section("page")
+    uses = re.compile(r'data-text="([^"]*)"|data-aria-label="([^"]*)"|\bWORDS\.(\w+)')
+    problems = []
+    for name in files:
+        for number, line in enumerate(Path(name).read_text(encoding="utf-8").splitlines(), 1):
+            for match in uses.finditer(line):
+                key = next(group for group in match.groups() if group is not None)
+                if key not in words:
+                    problems.append(f"{name}:{number}: {key} is not a word of [page] in {catalogues[0].path}")
+    if problems:
+        raise TextError("\n".join(problems))
+
+
 def page(catalogues):
     reference = catalogues[0]
     languages = {}
@@ -398,7 +415,7 @@ def write(path, content, if_changed=False):
 
 
 def main(argv):
-    modes = {"code": 2, "page": 0, "manual": 3}
+    modes = {"code": 2, "page": 2, "manual": 3}
     if len(argv) < 3 or argv[0] not in modes or len(argv) < 3 + modes[argv[0]]:
         sys.stderr.write(__doc__)
         return 2
@@ -412,6 +429,7 @@ def main(argv):
             write(extra[1], tables(catalogues), if_changed=True)
             Path(out).touch()
         elif mode == "page":
+            page_words_used(catalogues, extra)
             write(out, page(catalogues))
         else:
             write(out, manual(extra[0], extra[1], extra[2], catalogues))
