@@ -35,7 +35,9 @@ function(msa_gzip source name)
   set(MSA_COMPRESSED ${MSA_COMPRESSED} PARENT_SCOPE)
 endfunction()
 # The manual pages, English and French: their options are those of --help,
-# from the texts of the language (src/texts).
+# from the texts of the language (src/texts). The tests check them too
+# (msa-manual-pages).
+set(MSA_MANUAL_PAGES)
 foreach(page IN ITEMS msa msa-headless)
   foreach(language IN ITEMS en fr)
     set(folder man)
@@ -46,12 +48,15 @@ foreach(page IN ITEMS msa msa-headless)
       ARGS ${MSA_PACKAGING_DIR}/${folder}/${page}.1.in ${language} ${PROJECT_VERSION}
       DEPENDS ${MSA_PACKAGING_DIR}/${folder}/${page}.1.in)
     msa_compress(${folder}/${page}.1)
+    list(APPEND MSA_MANUAL_PAGES ${MSA_GENERATED}/${folder}/${page}.1)
   endforeach()
   install(FILES ${MSA_GENERATED}/man/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${MSA_GENERATED}/man/fr/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man1)
 endforeach()
 msa_gzip(${MSA_PACKAGING_DIR}/debian/changelog.in changelog)
+add_custom_target(msa-manual-pages DEPENDS ${MSA_MANUAL_PAGES})
 add_custom_target(msa-compressed-docs ALL DEPENDS ${MSA_COMPRESSED})
+add_dependencies(msa-compressed-docs msa-manual-pages)  # the pages made once
 install(FILES ${MSA_GENERATED}/changelog.gz ${MSA_PACKAGING_DIR}/debian/copyright
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${MSA_PACKAGING_DIR}/debian/lintian-overrides
