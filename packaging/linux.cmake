@@ -21,22 +21,42 @@ install(FILES ${MSA_PACKAGING_DIR}/icons/msa.svg DESTINATION ${CMAKE_INSTALL_DAT
 # Manual pages and the changelog are installed compressed, without a time
 # stamp in the gzip header, as Debian wants them.
 set(MSA_COMPRESSED)
-# msa_gzip(SOURCE NAME): configures SOURCE into NAME and compresses it to NAME.gz.
-function(msa_gzip source name)
-  configure_file(${source} ${MSA_GENERATED}/${name} @ONLY)
+# msa_compress(NAME): NAME.gz from NAME, both in the generated folder.
+function(msa_compress name)
   add_custom_command(OUTPUT ${MSA_GENERATED}/${name}.gz
     COMMAND gzip -9nf -k ${MSA_GENERATED}/${name}
     DEPENDS ${MSA_GENERATED}/${name} VERBATIM)
   set(MSA_COMPRESSED ${MSA_COMPRESSED} ${MSA_GENERATED}/${name}.gz PARENT_SCOPE)
 endfunction()
+# msa_gzip(SOURCE NAME): configures SOURCE into NAME and compresses it to NAME.gz.
+function(msa_gzip source name)
+  configure_file(${source} ${MSA_GENERATED}/${name} @ONLY)
+  msa_compress(${name})
+  set(MSA_COMPRESSED ${MSA_COMPRESSED} PARENT_SCOPE)
+endfunction()
+# The manual pages, English and French: their options are those of --help,
+# from the texts of the language (src/texts). The tests check them too
+# (msa-manual-pages).
+set(MSA_MANUAL_PAGES)
 foreach(page IN ITEMS msa msa-headless)
-  msa_gzip(${MSA_PACKAGING_DIR}/man/${page}.1.in man/${page}.1)
-  msa_gzip(${MSA_PACKAGING_DIR}/man/fr/${page}.1.in man/fr/${page}.1)
+  foreach(language IN ITEMS en fr)
+    set(folder man)
+    if(NOT language STREQUAL "en")
+      set(folder man/${language})
+    endif()
+    msa_texts(${MSA_GENERATED}/${folder}/${page}.1 manual
+      ARGS ${MSA_PACKAGING_DIR}/${folder}/${page}.1.in ${language} ${PROJECT_VERSION}
+      DEPENDS ${MSA_PACKAGING_DIR}/${folder}/${page}.1.in)
+    msa_compress(${folder}/${page}.1)
+    list(APPEND MSA_MANUAL_PAGES ${MSA_GENERATED}/${folder}/${page}.1)
+  endforeach()
   install(FILES ${MSA_GENERATED}/man/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${MSA_GENERATED}/man/fr/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man1)
 endforeach()
 msa_gzip(${MSA_PACKAGING_DIR}/debian/changelog.in changelog)
+add_custom_target(msa-manual-pages DEPENDS ${MSA_MANUAL_PAGES})
 add_custom_target(msa-compressed-docs ALL DEPENDS ${MSA_COMPRESSED})
+add_dependencies(msa-compressed-docs msa-manual-pages)  # the pages made once
 install(FILES ${MSA_GENERATED}/changelog.gz ${MSA_PACKAGING_DIR}/debian/copyright
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${MSA_PACKAGING_DIR}/debian/lintian-overrides

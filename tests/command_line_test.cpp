@@ -62,7 +62,7 @@ TEST(CommandLine, ReadsTheOptionsTheGnuWay) {
   for (const Case& c : cases) {
     std::string shown;
     for (const auto& a : c.args) shown += a + " ";
-    const ParsedCommandLine parsed = parseCommandLine(c.program, c.args);
+    const ParsedCommandLine parsed = parseCommandLine(c.program, c.args, Language::English);
     EXPECT_EQ(parsed.error, c.error) << shown;
     if (!c.error.empty()) continue;
     const CommandLine& o = parsed.options;
@@ -75,6 +75,19 @@ TEST(CommandLine, ReadsTheOptionsTheGnuWay) {
     EXPECT_EQ(o.help, c.expected.help) << shown;
     EXPECT_EQ(o.version, c.expected.version) << shown;
   }
+}
+
+// The messages' language comes from the arguments before they are read
+// whole: a --lang that names a language, wherever it stands.
+TEST(CommandLine, ALanguageIsFoundAmongArgumentsWhateverElseIsWrong) {
+  const auto H = ProgramKind::Headless;
+  EXPECT_EQ(languageOfArguments(H, {"--bogus", "x", "--la", "en"}), Language::English);
+  EXPECT_EQ(languageOfArguments(H, {"--lang=en", "--lang=de"}), Language::English);  // the last that names one
+  EXPECT_EQ(languageOfArguments(H, {"--csv", "--lang=en"}), std::nullopt);  // the value of --csv
+  EXPECT_EQ(languageOfArguments(H, {"--", "--lang=en"}), std::nullopt);
+  EXPECT_EQ(languageOfArguments(H, {"--lang"}), std::nullopt);
+  EXPECT_EQ(languageOfArguments(ProgramKind::Window, {"--p", "--lang=en"}), std::nullopt);  // --play's value
+  EXPECT_EQ(parseCommandLine(H, {"--csv"}).error, "l'option « --csv » demande un argument (voir --help)");
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ std::string stopText(MachineData& m) {
   try {
     resolve(m, notices);
   } catch (const ModelStop& stop) {
-    const std::string_view text = frenchText(stopMessage(stop.reason));
+    const std::string_view text = message(Language::French, stopMessage(stop.reason));
     return std::string(text.substr(0, text.find("{0}")));  // the words before the time
   }
   return "";

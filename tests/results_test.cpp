@@ -88,39 +88,44 @@ TEST_F(ResultsTest, CommandLineMistakesEndBeforeAnythingIsShown) {
   Outcome o = run("--pictures " + path("missing"), "f\n");
   EXPECT_EQ(o.status, 2);
   EXPECT_EQ(o.out, "");
-  EXPECT_EQ(o.err, "msa-headless: --pictures " + path("missing") + ": No such file or directory\n");
+  EXPECT_EQ(o.err, "msa-headless: --pictures " + path("missing") + " : fichier ou dossier introuvable\n");
 
   o = run("--csv " + path("missing/data.csv"), "f\n");
   EXPECT_EQ(o.status, 2);
   EXPECT_EQ(o.out, "");
   EXPECT_NE(o.err.find(path("missing/data.csv")), std::string::npos) << o.err;
 
-  o = run("--save-dir=" + path("keys"), "f\n");  // a file, not a folder
+  o = run("--save-dir=" + path("keys") + " --lang=en", "f\n");  // a file, not a folder
   EXPECT_EQ(o.status, 2);
   EXPECT_EQ(o.err, "msa-headless: --save-dir " + path("keys") + ": not a folder\n");
 
+  // The mistakes are told in the language of a --lang that names one, even
+  // after the mistake, else of MSA_LANG, else in French.
   o = run("--bogus", "f\n");
   EXPECT_EQ(o.status, 2);
   EXPECT_EQ(o.out, "");
-  EXPECT_EQ(lines(o.err).size(), 1u);
-
-  // The language: --lang over MSA_LANG over French; an unknown one is a mistake.
+  EXPECT_EQ(o.err, "msa-headless: option non reconnue « --bogus » (voir --help)\n");
+  EXPECT_EQ(run("--bogus --la en", "f\n").err, "msa-headless: unrecognized option '--bogus' (see --help)\n");
   o = run("--lang de", "f\n");
   EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "msa-headless: option '--lang': unknown language 'de' (fr or en) (see --help)\n");
+  EXPECT_EQ(o.err, "msa-headless: option « --lang » : langue inconnue « de » (fr ou en) (voir --help)\n");
   ::setenv("MSA_LANG", "xx", 1);
   o = run("", "f\n");
   EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "msa-headless: MSA_LANG: unknown language 'xx' (fr or en)\n");
+  EXPECT_EQ(o.err, "msa-headless: MSA_LANG : langue inconnue « xx » (fr ou en)\n");
+  EXPECT_EQ(run("--lang=en --lang", "f\n").err, "msa-headless: option '--lang' requires an argument (see --help)\n");
   ::setenv("MSA_LANG", "en", 1);
+  EXPECT_EQ(run("--csv", "f\n").err, "msa-headless: option '--csv' requires an argument (see --help)\n");
   EXPECT_NE(run("", "").out.find("press <enter> to continue"), std::string::npos);
   EXPECT_NE(run("--lang=fr", "").out.find("pressez <enter> pour continuer"), std::string::npos);
   ::unsetenv("MSA_LANG");
 
   o = run("--help", "");
   EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.out.rfind("usage : msa-headless", 0), 0u) << o.out;
   EXPECT_NE(o.out.find("{BREAK}"), std::string::npos);
   EXPECT_EQ(o.err, "");
+  EXPECT_EQ(run("--help --lang en", "").out.rfind("usage: msa-headless", 0), 0u);
 
   // A picture that cannot be written ends the run at that answer line.
   fs::create_directories(dir_ / "read-2.pgm");
@@ -138,20 +143,23 @@ TEST_F(ResultsTest, StartFilesAreOpenedWholeOrNotAtAll) {
   options.record = path("record.keys");
   options.csv = path("missing/data.csv");
   StartFiles files;
-  EXPECT_EQ(openStartFiles(options, files), "--csv " + path("missing/data.csv") + ": No such file or directory");
+  EXPECT_EQ(openStartFiles(options, files, Language::English),
+            "--csv " + path("missing/data.csv") + ": No such file or directory");
   EXPECT_FALSE(fs::exists(dir_ / "record.keys"));
   EXPECT_FALSE(files.record);
 
   options.csv = path("record.keys");
-  EXPECT_EQ(openStartFiles(options, files), "--csv " + path("record.keys") + ": the --record file too");
+  EXPECT_EQ(openStartFiles(options, files, Language::French),
+            "--csv " + path("record.keys") + " : c'est aussi le fichier de --record");
   options.play = path("absent.keys");
   options.csv = path("data.csv");
-  EXPECT_EQ(openStartFiles(options, files), "--play " + path("absent.keys") + ": No such file or directory");
+  EXPECT_EQ(openStartFiles(options, files, Language::English),
+            "--play " + path("absent.keys") + ": No such file or directory");
   EXPECT_FALSE(fs::exists(dir_ / "data.csv"));
 
   options.play = path("play.keys");
   StartFiles opened;
-  EXPECT_EQ(openStartFiles(options, opened), "");
+  EXPECT_EQ(openStartFiles(options, opened, Language::English), "");
   EXPECT_EQ(opened.playScript, "f\n");
   EXPECT_TRUE(opened.record && opened.csv);
 }

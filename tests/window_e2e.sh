@@ -342,9 +342,9 @@ status=0
 (unset DISPLAY WAYLAND_DISPLAY SDL_VIDEODRIVER; timeout 20 "$MSA" >"$WORK/nodisplay.out" 2>"$WORK/nodisplay.err") ||
   status=$?
 [[ $status -eq 1 ]] || fail "without a display msa ended with status $status: $(cat "$WORK/nodisplay.err")"
-grep -q "no display found" "$WORK/nodisplay.err" || fail "without a display: $(cat "$WORK/nodisplay.err")"
-# A display named but not there: the one line says which, and nothing else
-# comes before it.
+grep -q "^msa: aucun affichage" "$WORK/nodisplay.err" || fail "without a display: $(cat "$WORK/nodisplay.err")"
+# A display named but not there: the one line says which, in the language
+# of MSA_LANG, and nothing else comes before it.
 no_display() {
   local status=0
   # (no leak report either: the system's D-Bus library, as in start_msa)
@@ -354,10 +354,10 @@ no_display() {
   [[ $status -eq 1 && $(wc -l <"$WORK/nodisplay.err") -eq 1 ]] ||
     fail "with $* msa ended with status $status: $(cat "$WORK/nodisplay.err")"
 }
-no_display DISPLAY=:987
+no_display DISPLAY=:987 MSA_LANG=en
 grep -q "^msa: the X display :987 does not answer" "$WORK/nodisplay.err" || fail "$(cat "$WORK/nodisplay.err")"
 no_display WAYLAND_DISPLAY=wayland-9
-grep -q "^msa: the Wayland display wayland-9 cannot be found" "$WORK/nodisplay.err" || fail "$(cat "$WORK/nodisplay.err")"
+grep -q "^msa: l'affichage Wayland wayland-9 est introuvable" "$WORK/nodisplay.err" || fail "$(cat "$WORK/nodisplay.err")"
 
 # A termination request (as the window's close button sends) while a key is
 # awaited ends the program normally too; here without any audio output, after

@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-install_packages cmake make clang libclang-rt-14-dev llvm
+install_packages cmake make python3 clang libclang-rt-14-dev llvm
 
 seconds="${FUZZ_SECONDS:-30}"
 jobs="${FUZZ_JOBS:-$(nproc)}"

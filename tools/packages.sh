@@ -16,16 +16,18 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-BUILD_PACKAGES=(cmake g++ make libsdl2-dev libx11-dev libpng-dev)
+# python3 (its standard library only) makes the text tables, the page's
+# words and the manual pages from src/texts at build time.
+BUILD_PACKAGES=(cmake g++ make python3 libsdl2-dev libx11-dev libpng-dev)
 # The Windows build: MinGW-w64 (win32 threads for the C libraries, posix
 # threads for the program's own C++), and dpkg-dev for apt-get source.
-WINDOWS_DEPS_PACKAGES=(cmake make gcc-mingw-w64-x86-64-win32 g++-mingw-w64-x86-64-win32 \
+WINDOWS_DEPS_PACKAGES=(cmake make python3 gcc-mingw-w64-x86-64-win32 g++-mingw-w64-x86-64-win32 \
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix \
   binutils-mingw-w64-x86-64 dpkg-dev libsdl2-dev libpng-dev zlib1g-dev)
 # The browser build: Debian's emscripten and node, dpkg-dev for apt-get
 # source, chromium for the page's checks (npm too, where no node of another
 # origin brings its own: install_web_packages).
-WEB_PACKAGES=(emscripten nodejs dpkg-dev chromium libpng-dev zlib1g-dev unzip zip)
+WEB_PACKAGES=(emscripten nodejs python3 dpkg-dev chromium libpng-dev zlib1g-dev unzip zip)
 install_web_packages() {
   install_packages "${WEB_PACKAGES[@]}"
   command -v npm >/dev/null || install_packages npm

@@ -1,7 +1,5 @@
 #include "app/command_line.hpp"
 
-#include "dialogue/messages.hpp"
-
 namespace msa {
 
 namespace {
@@ -46,97 +44,83 @@ const OptionName* findOption(ProgramKind program, const std::string& name, bool&
   return prefixes == 1 ? found : nullptr;
 }
 
+// The option an argument "--name" or "--name=value" names, if any; `equals`
+// is where its value begins, or npos.
+const OptionName* optionOf(ProgramKind program, const std::string& arg, std::size_t& equals, bool& ambiguous) {
+  equals = arg.find('=');
+  const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+  return findOption(program, name, ambiguous);
+}
+
 // Reads the option at args[i] (and its value, moving i past it) into
-// `options`; returns what is wrong with it, or an empty string.
+// `options`; returns what is wrong with it, in `language`, or an empty string.
 std::string readOption(ProgramKind program, const std::vector<std::string>& args, std::size_t& i,
-                       CommandLine& options) {
+                       CommandLine& options, Language language) {
+  const auto said = [language](ConsoleMsg key, const std::vector<std::string>& values) {
+    return fillPlaceholders(message(language, key), values);
+  };
   const std::string& arg = args[i];
-  if (arg.rfind("--", 0) != 0) return "unexpected argument '" + arg + "'";
-  const std::size_t equals = arg.find('=');
-  const bool attached = equals != std::string::npos;
-  const std::string name = arg.substr(2, attached ? equals - 2 : std::string::npos);
+  if (arg.rfind("--", 0) != 0) return said(ConsoleMsg::UnexpectedArgument, {arg});
+  std::size_t equals = 0;
   bool ambiguous = false;
-  const OptionName* option = findOption(program, name, ambiguous);
-  if (option == nullptr) return (ambiguous ? "ambiguous option '" : "unrecognized option '") + arg + "'";
+  const OptionName* option = optionOf(program, arg, equals, ambiguous);
+  const bool attached = equals != std::string::npos;
+  if (option == nullptr) return said(ambiguous ? ConsoleMsg::AmbiguousOption : ConsoleMsg::UnrecognizedOption, {arg});
   const std::string shown = std::string("--") + option->name;
   if (option->flag != nullptr) {
-    if (attached) return "option '" + shown + "' doesn't allow an argument";
+    if (attached) return said(ConsoleMsg::ArgumentNotAllowed, {shown});
     options.*(option->flag) = true;
     return {};
   }
-  if (!attached && i + 1 >= args.size()) return "option '" + shown + "' requires an argument";
+  if (!attached && i + 1 >= args.size()) return said(ConsoleMsg::ArgumentRequired, {shown});
   std::string& value = options.*(option->value);
   value = attached ? arg.substr(equals + 1) : args[++i];
-  if (value.empty()) return "option '" + shown + "' requires a non-empty argument";
+  if (value.empty()) return said(ConsoleMsg::NonEmptyArgumentRequired, {shown});
   if (option->value == &CommandLine::lang && !languageFromCode(value))
-    return "option '" + shown + "': unknown language '" + value + "' (fr or en)";
+    return said(ConsoleMsg::UnknownLanguage, {shown, value});
   return {};
 }
 
 }  // namespace
 
-ParsedCommandLine parseCommandLine(ProgramKind program, const std::vector<std::string>& args) {
+ParsedCommandLine parseCommandLine(ProgramKind program, const std::vector<std::string>& args, Language language) {
   ParsedCommandLine parsed;
   for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     if (args[i] == "--") {
-      if (i + 1 < args.size()) parsed.error = "unexpected argument '" + args[i + 1] + "'";
+      if (i + 1 < args.size())
+        parsed.error = fillPlaceholders(message(language, ConsoleMsg::UnexpectedArgument), {args[i + 1]});
       break;
     }
     if (args[i] == "-h") {  // the short form everyone tries first
       parsed.options.help = true;
       continue;
     }
-    parsed.error = readOption(program, args, i, parsed.options);
+    parsed.error = readOption(program, args, i, parsed.options, language);
   }
-  if (!parsed.error.empty()) parsed.error += " (see --help)";
+  if (!parsed.error.empty()) parsed.error = fillPlaceholders(message(language, ConsoleMsg::SeeHelp), {parsed.error});
   return parsed;
 }
 
-std::string usageText(ProgramKind program) {
-  std::string text;
-  if (program == ProgramKind::Window) {
-    text =
-        "usage: msa [--lang fr|en] [--record FILE] [--play FILE] [--save-dir DIR] [--csv FILE]\n"
-        "\n"
-        "  --record FILE    write every key pressed to FILE, as a key script\n"
-        "  --play FILE      type the keys of the key script FILE first, then\n"
-        "                   hand the keyboard back\n";
-  } else {
-    text =
-        "usage: msa-headless [--lang fr|en] [--pictures DIR] [--save-dir DIR] [--csv FILE] < keys\n"
-        "\n"
-        "Runs msa on the key script read from standard input and prints the text\n"
-        "screen at every awaited answer line.\n"
-        "\n"
-        "  --pictures DIR   also write DIR/read-N.pgm at every awaited answer line\n";
+std::optional<Language> languageOfArguments(ProgramKind program, const std::vector<std::string>& args) {
+  std::optional<Language> named;
+  for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
+    if (args[i].rfind("--", 0) != 0) continue;
+    std::size_t equals = 0;
+    bool ambiguous = false;
+    const OptionName* option = optionOf(program, args[i], equals, ambiguous);
+    if (option == nullptr || option->value == nullptr) continue;
+    const bool attached = equals != std::string::npos;
+    if (!attached && i + 1 >= args.size()) break;
+    const std::string value = attached ? args[i].substr(equals + 1) : args[++i];
+    if (option->value != &CommandLine::lang) continue;
+    if (const auto language = languageFromCode(value)) named = language;
   }
-  text +=
-      "  --lang LANG      the dialogue's language: fr (French, the default) or en\n"
-      "                   (English); without it, the MSA_LANG environment variable\n"
-      "  --save-dir DIR   where a save writes its files (default: the current folder)\n"
-      "  --csv FILE       write the steps of every simulation run (menu S) to FILE\n"
-      "  -h, --help       print this help and exit\n"
-      "  --version        print the version and exit\n"
-      "\n";
-  if (program == ProgramKind::Window) {
-    text +=
-        "keys:\n"
-        "  Enter                    end the answer (every menu answer too); leave the diagram\n"
-        "  Ctrl+S                   save the picture (PNG) and the last run's steps (CSV)\n"
-        "  Escape, Pause, Ctrl+Break  stop a running simulation after its step\n"
-        "  Escape                   erase the answer being typed\n"
-        "  Ctrl+C, Ctrl+V           copy the text screen, paste one line\n"
-        "  F10                      square pixels or the 4:3 view\n"
-        "  F11, Alt+Enter           full screen on and off\n";
-  } else {
-    text +=
-        "key script (UTF-8): each character is one key, a line break is Enter;\n"
-        "  {BS} {DEL} {LEFT} {RIGHT} {UP} {DOWN} {HOME} {END} {TAB} {ESC} {ENTER}\n"
-        "  {SAVE}   save the picture and the last run's steps, as Ctrl+S does\n"
-        "  {BREAK}  stop the simulation that runs when it comes next\n"
-        "  {{       a brace\n";
-  }
-  return text;
+  return named;
+}
+
+std::string usageText(ProgramKind program, Language language) {
+  return std::string(
+      message(language, program == ProgramKind::Window ? ConsoleMsg::UsageWindow : ConsoleMsg::UsageHeadless));
 }
 
 }  // namespace msa

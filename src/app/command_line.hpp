@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "dialogue/messages.hpp"
 
 namespace msa {
 
@@ -27,10 +30,16 @@ struct ParsedCommandLine {
 };
 
 // `args` without the program name. A --lang other than a language of the
-// dialogue is refused here.
-ParsedCommandLine parseCommandLine(ProgramKind program, const std::vector<std::string>& args);
+// dialogue is refused here. The mistake is told in `language`.
+ParsedCommandLine parseCommandLine(ProgramKind program, const std::vector<std::string>& args,
+                                   Language language = Language::French);
+
+// The language a --lang among `args` names (the last that names one), read
+// as the parser would read it, whatever else is wrong with them: the
+// program's messages take it before the options are read.
+std::optional<Language> languageOfArguments(ProgramKind program, const std::vector<std::string>& args);
 
 // What --help prints: the synopsis, the options and the keys.
-std::string usageText(ProgramKind program);
+std::string usageText(ProgramKind program, Language language);
 
 }  // namespace msa

@@ -51,7 +51,7 @@ std::string reason(Language language, int error, const std::string& where) {
     case EPERM:
     case EROFS: return fillPlaceholders(message(language, Msg::NoRightToWrite), {folder});
     case ENOENT: return fillPlaceholders(message(language, Msg::FolderMissing), {folder});
-    default: return std::strerror(error);
+    default: return systemError(language, error);
   }
 }
 

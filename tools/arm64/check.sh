@@ -21,7 +21,7 @@ if ! dpkg --print-foreign-architectures | grep -qx arm64; then
   as_root dpkg --add-architecture arm64
   as_root apt-get update -qq
 fi
-install_packages cmake make g++-aarch64-linux-gnu qemu-user \
+install_packages cmake make python3 g++-aarch64-linux-gnu qemu-user \
   libpng-dev:arm64 zlib1g-dev:arm64 libgtest-dev:arm64 libstdc++6:arm64
 
 reference=build/msa-headless sources=()

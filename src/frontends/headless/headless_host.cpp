@@ -1,7 +1,6 @@
 #include "frontends/headless/headless_host.hpp"
 
 #include <cerrno>
-#include <cstring>
 
 #include "graphics/picture.hpp"
 #include "dialogue/screen.hpp"
@@ -15,7 +14,9 @@ void HeadlessHost::answerAwaited(const Screen& screen) {
   if (picturesDir_.empty()) return;
   const std::string path = picturesDir_ + "/read-" + std::to_string(reads_) + ".pgm";
   if (!writePgm(path, screen.picture())) {
-    std::fprintf(stderr, "msa-headless: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+    const std::string why = systemError(language_, errno);
+    const std::string said = fillPlaceholders(message(language_, ConsoleMsg::PictureUnwritable), {path, why});
+    std::fprintf(stderr, "msa-headless: %s\n", said.c_str());
     throw ProgramEnd{kFileErrorStatus};
   }
 }

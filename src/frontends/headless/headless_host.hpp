@@ -7,6 +7,7 @@
 
 #include "dialogue/host.hpp"
 #include "dialogue/key_script.hpp"
+#include "dialogue/messages.hpp"
 
 namespace msa {
 
@@ -20,8 +21,12 @@ class HeadlessHost : public Host {
   using SaveAction = std::function<void(const Screen&)>;
 
   HeadlessHost(std::deque<ScriptKey> script, std::FILE* transcript, std::string picturesDir = {},
-               SaveAction save = {})
-      : keys_(std::move(script)), out_(transcript), picturesDir_(std::move(picturesDir)), save_(std::move(save)) {}
+               SaveAction save = {}, Language language = Language::French)
+      : keys_(std::move(script)),
+        out_(transcript),
+        picturesDir_(std::move(picturesDir)),
+        save_(std::move(save)),
+        language_(language) {}
 
   void answerAwaited(const Screen& screen) override;
   Key nextKey(const Screen& screen) override;
@@ -37,6 +42,7 @@ class HeadlessHost : public Host {
   std::FILE* out_;
   std::string picturesDir_;
   SaveAction save_;
+  Language language_;  // of a picture's failure
   int reads_ = 0;
 };
 

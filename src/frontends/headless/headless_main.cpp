@@ -8,6 +8,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 #include "frontends/headless/headless_host.hpp"
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+  // A console shows them as the UTF-8 they are, French included.
+  SetConsoleOutputCP(CP_UTF8);
 #endif
   const ProgramStart start = startProgram(ProgramKind::Headless, argc, argv);
   if (start.exitNow) return *start.exitNow;
@@ -38,11 +41,13 @@ int main(int argc, char** argv) {
     const SaveOutcome outcome = saver.save(screen.picture(), false);
     if (!outcome.saved) std::fprintf(stderr, "msa-headless: %s\n", outcome.message.c_str());
   };
-  HeadlessHost host(parseScript(script), stdout, options.pictures, save);
+  HeadlessHost host(parseScript(script), stdout, options.pictures, save, start.language);
   Screen screen;
   const int status = runProgram(screen, host, &log, start.language);
   if (log.writeFailed()) {
-    std::fprintf(stderr, "msa-headless: --csv %s: cannot be written completely\n", options.csv.c_str());
+    const std::string said =
+        fillPlaceholders(message(start.language, ConsoleMsg::WrittenIncompletely), {"--csv", options.csv});
+    std::fprintf(stderr, "msa-headless: %s\n", said.c_str());
     return kFileErrorStatus;
   }
   if (status == 0) std::puts("=== exit 0");

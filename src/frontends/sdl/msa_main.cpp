@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
     std::freopen("CONOUT$", "w", stdout);
     std::freopen("CONOUT$", "w", stderr);
   }
+  // What it prints there is UTF-8, French included.
+  SetConsoleOutputCP(CP_UTF8);
 #endif
   const ProgramStart start = startProgram(ProgramKind::Window, argc, argv);
   if (start.exitNow) return *start.exitNow;
@@ -45,13 +47,16 @@ int main(int argc, char** argv) {
     SdlHost host(std::move(session));
     const int status = runProgram(*screen, host, &log, start.language);
     if (log.writeFailed() || host.recordFailed()) {
-      std::fprintf(stderr, "msa: %s cannot be written completely\n",
-                   log.writeFailed() ? options.csv.c_str() : options.record.c_str());
+      const bool csv = log.writeFailed();
+      const std::string said = fillPlaceholders(message(start.language, ConsoleMsg::WrittenIncompletely),
+                                                {csv ? "--csv" : "--record", csv ? options.csv : options.record});
+      std::fprintf(stderr, "msa: %s\n", said.c_str());
       return 2;
     }
     return status;
   } catch (const SdlHost::NoDisplay& none) {
-    std::fprintf(stderr, "msa: %s; msa-headless runs key scripts without one\n", none.reason.c_str());
+    const std::string said = fillPlaceholders(message(start.language, ConsoleMsg::NoDisplay), {none.reason});
+    std::fprintf(stderr, "msa: %s\n", said.c_str());
     return 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "msa: %s\n", error.what());

@@ -35,8 +35,9 @@ constexpr int kBeepPollMs = 50;
 // How long the title tells what a save did.
 constexpr std::uint64_t kTitleMessageMs = 4000;
 
-[[noreturn]] void fail(const std::string& what) {
-  throw std::runtime_error(what + ": " + SDL_GetError());
+// The toolkit's own words on what went wrong, after ours.
+[[noreturn]] void fail(Language language, ConsoleMsg what) {
+  throw std::runtime_error(fillPlaceholders(message(language, what), {SDL_GetError()}));
 }
 
 constexpr Uint32 argb(Rgb colour) {
@@ -110,17 +111,18 @@ bool waylandReachable() {
 }
 
 // Why no display could be used, in the terms of the environment.
-std::string noDisplayReason() {
+std::string noDisplayReason(Language language) {
   const bool x11 = isSet("DISPLAY");
   const bool wayland = isSet("WAYLAND_DISPLAY");
-  if (!x11 && !wayland) return "no display found (neither DISPLAY nor WAYLAND_DISPLAY is set)";
-  std::string reason;
-  if (x11) reason = std::string("the X display ") + SDL_getenv("DISPLAY") + " does not answer";
-  if (wayland) {
-    reason += std::string(x11 ? "; " : "") + "the Wayland display " + SDL_getenv("WAYLAND_DISPLAY") +
-              (waylandReachable() ? " does not answer" : " cannot be found (XDG_RUNTIME_DIR is not set)");
-  }
-  return reason;
+  if (!x11 && !wayland) return std::string(message(language, ConsoleMsg::NoDisplaySet));
+  const std::string x =
+      x11 ? fillPlaceholders(message(language, ConsoleMsg::XDisplaySilent), {SDL_getenv("DISPLAY")}) : "";
+  if (!wayland) return x;
+  const std::string w =
+      fillPlaceholders(message(language, waylandReachable() ? ConsoleMsg::WaylandDisplaySilent
+                                                            : ConsoleMsg::WaylandDisplayNotFound),
+                       {SDL_getenv("WAYLAND_DISPLAY")});
+  return x11 ? fillPlaceholders(message(language, ConsoleMsg::TwoReasons), {x, w}) : w;
 }
 
 // Every video driver but those that draw nowhere (offscreen, dummy): with no
@@ -203,31 +205,31 @@ void SdlHost::SdlDeleter::operator()(SDL_Window* window) const { SDL_DestroyWind
 void SdlHost::SdlDeleter::operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
 void SdlHost::SdlDeleter::operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
 
-SdlHost::Toolkit::Toolkit() {
+SdlHost::Toolkit::Toolkit(Language language) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   // A driver named in the environment is used as asked, whatever it is.
   const bool named = SDL_getenv("SDL_VIDEODRIVER") != nullptr;
   if (!named) SDL_SetHint(SDL_HINT_VIDEODRIVER, displayDrivers().c_str());
   if (SDL_Init(SDL_INIT_VIDEO) == 0) return;
-  if (named) fail("cannot start the video system");
+  if (named) fail(language, ConsoleMsg::VideoFailed);
   SDL_Quit();
-  throw NoDisplay{noDisplayReason()};
+  throw NoDisplay{noDisplayReason(language)};
 }
 
 SdlHost::Toolkit::~Toolkit() { SDL_Quit(); }
 
-SdlHost::SdlHost(WindowSession session) : session_(std::move(session)) {
+SdlHost::SdlHost(WindowSession session) : toolkit_(session.language), session_(std::move(session)) {
   int scale = 2;
   SDL_Rect usable{};
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0) scale = initialWindowScale({usable.w, usable.h});
   window_.reset(SDL_CreateWindow(std::string(message(session_.language, Msg::WindowTitle)).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                  kPictureWidth * scale, kPictureHeight * scale,
                                  SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI));
-  if (!window_) fail("cannot open the window");
+  if (!window_) fail(session_.language, ConsoleMsg::WindowFailed);
   setIcon(window_.get());
   renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
   if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
-  if (!renderer_) fail("cannot draw in the window");
+  if (!renderer_) fail(session_.language, ConsoleMsg::RendererFailed);
   createTexture();
   SDL_StartTextInput();
 }
@@ -237,7 +239,7 @@ SdlHost::~SdlHost() = default;
 void SdlHost::createTexture() {
   texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                    kPictureWidth, kPictureHeight));
-  if (!texture_) fail("cannot make the picture texture");
+  if (!texture_) fail(session_.language, ConsoleMsg::TextureFailed);
   SDL_SetTextureScaleMode(texture_.get(), SDL_ScaleModeNearest);
 }
 
@@ -295,7 +297,7 @@ Key SdlHost::nextKey(const Screen& screen) {
       SDL_Event event;
       const int wake = wakeAfterMs();
       const bool got = wake < 0 ? SDL_WaitEvent(&event) == 1 : SDL_WaitEventTimeout(&event, std::max(wake, 1)) == 1;
-      if (!got && wake < 0) fail("cannot wait for events");
+      if (!got && wake < 0) fail(session_.language, ConsoleMsg::EventsFailed);
       beeper_.settle();
       settleTitle();
       if (got) handle(event, screen);

@@ -80,7 +80,7 @@ class SdlHost : public Host {
 
   // Initialises the toolkit on construction and shuts it down last.
   struct Toolkit {
-    Toolkit();
+    explicit Toolkit(Language language);  // of its failures
     ~Toolkit();
     Toolkit(const Toolkit&) = delete;
     Toolkit& operator=(const Toolkit&) = delete;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dialogue/screen.hpp"
+#include "frontends/web/page_events.hpp"
 #include "graphics/palette.hpp"
 #include "graphics/picture.hpp"
 
@@ -64,17 +65,17 @@ constexpr std::array<std::uint32_t, 16> kRgbaPalette = [] {
 
 std::optional<Key::Kind> specialKey(int event) {
   switch (event) {
-    case WebHost::kEnter: return Key::Kind::Enter;
-    case WebHost::kBackspace: return Key::Kind::Backspace;
-    case WebHost::kDelete: return Key::Kind::Delete;
-    case WebHost::kLeft: return Key::Kind::Left;
-    case WebHost::kRight: return Key::Kind::Right;
-    case WebHost::kUp: return Key::Kind::Up;
-    case WebHost::kDown: return Key::Kind::Down;
-    case WebHost::kHome: return Key::Kind::Home;
-    case WebHost::kEnd: return Key::Kind::End;
-    case WebHost::kTab: return Key::Kind::Tab;
-    case WebHost::kEscape: return Key::Kind::Escape;
+    case page::kEnter: return Key::Kind::Enter;
+    case page::kBackspace: return Key::Kind::Backspace;
+    case page::kDelete: return Key::Kind::Delete;
+    case page::kLeft: return Key::Kind::Left;
+    case page::kRight: return Key::Kind::Right;
+    case page::kUp: return Key::Kind::Up;
+    case page::kDown: return Key::Kind::Down;
+    case page::kHome: return Key::Kind::Home;
+    case page::kEnd: return Key::Kind::End;
+    case page::kTab: return Key::Kind::Tab;
+    case page::kEscape: return Key::Kind::Escape;
     default: return std::nullopt;
   }
 }
@@ -159,7 +160,7 @@ bool WebHost::interruptRequested(std::uint64_t step) {
 }
 
 void WebHost::drainEvents(const Screen& screen) {
-  for (int event = msaTakeEvent(); event != kNoEvent; event = msaTakeEvent()) handle(event, screen);
+  for (int event = msaTakeEvent(); event != page::kNoEvent; event = msaTakeEvent()) handle(event, screen);
 }
 
 void WebHost::handle(int event, const Screen& screen) {
@@ -168,14 +169,14 @@ void WebHost::handle(int event, const Screen& screen) {
     return;
   }
   switch (event) {
-    case kSave:
-    case kSaveFourByThree:
-      save(screen, event == kSaveFourByThree);
+    case page::kSave:
+    case page::kSaveFourByThree:
+      save(screen, event == page::kSaveFourByThree);
       return;
-    case kStop:
+    case page::kStop:
       if (computing_) interruptAsked_ = true;
       return;
-    case kEscape:
+    case page::kEscape:
       // Escape stops a running simulation; otherwise it erases the answer.
       if (computing_) {
         interruptAsked_ = true;

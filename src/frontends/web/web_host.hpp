@@ -19,7 +19,8 @@ inline constexpr const char* kWebSaveFolder = "/saves";
 // page's canvas, keys come from the page's key handlers through a queue of
 // events, and the dialogue's blocking waits yield to the browser (the
 // program is built with Asyncify), so that the page stays responsive while
-// the program waits for a key or runs a simulation.
+// the program waits for a key or runs a simulation. The events are typed
+// characters' code points and those of page_events.list (page::Event).
 class WebHost : public Host {
  public:
   // Saves the results (Ctrl+S or the page's button) and returns the line
@@ -35,17 +36,6 @@ class WebHost : public Host {
   bool interruptRequested(std::uint64_t step) override;
   // In the page's status line while the run lasts.
   void runNotice(const std::string& text) override;
-
-  // Events the page sends, besides typed characters (code points >= 0).
-  // The numbers are those of src/frontends/web/page/msa-page.js.
-  enum Event : int {
-    kNoEvent = -1000,
-    kEnter = -1, kBackspace = -2, kDelete = -3, kLeft = -4, kRight = -5, kUp = -6, kDown = -7,
-    kHome = -8, kEnd = -9, kTab = -10, kEscape = -11,
-    kStop = -20,            // Pause, Ctrl+Break
-    kSave = -30,            // Ctrl+S with square pixels
-    kSaveFourByThree = -31  // Ctrl+S with the 4:3 view on
-  };
 
  private:
   void present(const Screen& screen);

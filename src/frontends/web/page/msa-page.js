@@ -2,15 +2,14 @@
 // the clipboard, downloads and session links. The program calls the `Msa`
 // object below (src/frontends/web/web_host.cpp); keys reach it through a queue of
 // numbers: a code point for a typed character, a negative number for a key
-// or a command (the values of WebHost::Event).
+// or a command (EVENT, from page_events.list through msa-events.js). The
+// page's words and help in every language come from msa-texts.js (made of
+// src/texts).
 'use strict';
 (function () {
   const WIDTH = 640, HEIGHT = 350;
-  const NO_EVENT = -1000, STOP = -20, SAVE = -30, SAVE_4X3 = -31;
-  const SPECIAL = {
-    Enter: -1, Backspace: -2, Delete: -3, ArrowLeft: -4, ArrowRight: -5, ArrowUp: -6, ArrowDown: -7,
-    Home: -8, End: -9, Tab: -10, Escape: -11,
-  };
+  const EVENT = window.MSA_EVENTS;
+  const SPECIAL = window.MSA_EVENT_KEYS;  // the browser's keys that are keys of the dialogue
   // A #play= fragment longer than this is refused unread.
   const MAX_FRAGMENT = 1 << 20;
 
@@ -23,48 +22,26 @@
   const linkField = document.getElementById('link');
   const aspectButton = document.getElementById('aspect');
 
-  // The dialogue's language, from the address (?lang=en); French otherwise.
-  // The switch opens the page again in the other one, with the same session
-  // link, whose keys mean the same in both.
-  const language = new URLSearchParams(location.search).get('lang') === 'en' ? 'en' : 'fr';
+  // The dialogue's language, from the address (?lang=en); French, the
+  // first of the texts, otherwise. The link opens the page again in the
+  // next language, with the same session link, whose keys mean the same in
+  // every one.
+  const codes = Object.keys(window.MSA_TEXTS);
+  const asked = new URLSearchParams(location.search).get('lang');
+  const language = codes.includes(asked) ? asked : codes[0];
+  const TEXTS = window.MSA_TEXTS[language];
+  // What the page itself says; {0} in a word is a value the page gives.
+  const WORDS = TEXTS.words;
+  const fill = (word, ...values) => word.replace(/\{([0-9])\}/g, (all, n) => (Number(n) < values.length ? String(values[n]) : all));
+  document.documentElement.lang = language;
+  for (const e of document.querySelectorAll('[data-text]')) e.textContent = WORDS[e.dataset.text];
+  for (const e of document.querySelectorAll('[data-aria-label]')) e.setAttribute('aria-label', WORDS[e.dataset.ariaLabel]);
+  document.getElementById('help-text').innerHTML = TEXTS.help;
+  const other = codes[(codes.indexOf(language) + 1) % codes.length];
   const languageLink = document.getElementById('language');
-  if (language === 'en') {
-    // The page's own words: English beside the French in index.html.
-    document.documentElement.lang = 'en';
-    for (const e of document.querySelectorAll('[data-en]')) e.textContent = e.dataset.en;
-    for (const e of document.querySelectorAll('[data-en-aria-label]')) e.setAttribute('aria-label', e.dataset.enAriaLabel);
-    for (const e of document.querySelectorAll('#help div[lang]')) e.hidden = e.lang !== 'en';
-  }
-  // What the page itself says, in the dialogue's language.
-  const WORDS = {
-    fr: {
-      copied: 'écran copié',
-      fullScreenRefused: 'plein écran refusé',
-      copyImpossible: 'copie impossible : le texte est dans le champ à côté',
-      linkCopied: (n) => 'lien de la session copié (' + n + ' caractères)',
-      tooLong: (mb) => 'lien refusé : ' + mb + ' Mo de touches, plus que le 1 Mo admis',
-      notBase64: 'lien refusé : la suite de #play= n\'est pas du base64url',
-      notUtf8: 'lien refusé : les touches ne sont pas du texte UTF-8',
-      ended: (status) => 'programme terminé' + (status === 0 ? '' : ' (état ' + status + ')') +
-        ' : recharger la page pour recommencer',
-      failed: (what) => 'erreur du programme : ' + what + ' — recharger la page',
-    },
-    en: {
-      copied: 'screen copied',
-      fullScreenRefused: 'full screen refused',
-      copyImpossible: 'cannot copy: the text is in the field beside',
-      linkCopied: (n) => 'session link copied (' + n + ' characters)',
-      tooLong: (mb) => 'link refused: ' + mb + ' MB of keys, more than the 1 MB allowed',
-      notBase64: 'link refused: what follows #play= is not base64url',
-      notUtf8: 'link refused: the keys are not UTF-8 text',
-      ended: (status) => 'program ended' + (status === 0 ? '' : ' (status ' + status + ')') +
-        ': reload the page to start again',
-      failed: (what) => 'program error: ' + what + ' — reload the page',
-    },
-  }[language];
-  languageLink.href = '?lang=' + (language === 'en' ? 'fr' : 'en') + location.hash;
-  languageLink.textContent = language === 'en' ? 'Français' : 'English';
-  languageLink.lang = language === 'en' ? 'fr' : 'en';
+  languageLink.href = '?lang=' + other + location.hash;
+  languageLink.textContent = window.MSA_TEXTS[other].name;
+  languageLink.lang = other;
 
   const queue = [];
   let wake = null;
@@ -92,7 +69,7 @@
     const key = e.key;
     resumeAudio();
     if (ctrl && (key === 's' || key === 'S')) { e.preventDefault(); if (!e.repeat) save(); return; }
-    if (key === 'Pause' || key === 'Cancel') { e.preventDefault(); push(STOP); return; }
+    if (key === 'Pause' || key === 'Cancel') { e.preventDefault(); push(EVENT.Stop); return; }
     // Copy and paste: the browser's own events follow (below).
     if ((ctrl && /^[cCvV]$/.test(key)) || (e.key === 'Insert' && (ctrl || e.shiftKey))) return;
     if (key === 'F10') { e.preventDefault(); if (!e.repeat) toggleAspect(); return; }
@@ -189,7 +166,7 @@
   }
 
   // ------------------------------------------------- saves and the links --
-  function save() { push(fourByThree ? SAVE_4X3 : SAVE); }
+  function save() { push(fourByThree ? EVENT.SaveFourByThree : EVENT.Save); }
   function download(name, data) {
     const type = name.endsWith('.png') ? 'image/png' : name.endsWith('.csv') ? 'text/csv' : 'application/octet-stream';
     const url = URL.createObjectURL(new Blob([data], { type }));
@@ -228,7 +205,7 @@
     const link = sessionLink();
     linkField.hidden = false;
     linkField.value = link;
-    copyText(link, WORDS.linkCopied(link.length));
+    copyText(link, fill(WORDS.linkCopied, link.length));
   }
 
   // The keys of a #play= link: base64url of the UTF-8 key script. Anything
@@ -238,7 +215,7 @@
     if (!hash.startsWith('#play=')) return { script: '' };
     const text = hash.slice('#play='.length);
     if (text.length > MAX_FRAGMENT)
-      return { error: WORDS.tooLong((text.length / 1048576).toFixed(1)) };
+      return { error: fill(WORDS.tooLong, (text.length / 1048576).toFixed(1)) };
     if (!/^[A-Za-z0-9_-]*$/.test(text) || text.length % 4 === 1)
       return { error: WORDS.notBase64 };
     let binary;
@@ -274,9 +251,9 @@
     e.preventDefault();
     resumeAudio();
     if (e.inputType === 'insertText' && e.data) typeText(e.data);
-    else if (e.inputType === 'deleteContentBackward') push(SPECIAL.Backspace);
-    else if (e.inputType === 'deleteContentForward') push(SPECIAL.Delete);
-    else if (e.inputType === 'insertLineBreak' || e.inputType === 'insertParagraph') push(SPECIAL.Enter);
+    else if (e.inputType === 'deleteContentBackward') push(EVENT.Backspace);
+    else if (e.inputType === 'deleteContentForward') push(EVENT.Delete);
+    else if (e.inputType === 'insertLineBreak' || e.inputType === 'insertParagraph') push(EVENT.Enter);
   });
   touchInput.addEventListener('keydown', (e) => {
     if (e.key === 'Enter' || e.key === 'Escape' || e.key === 'Tab') {
@@ -315,7 +292,7 @@
       window.Msa.lastSave = files.map((f) => f.name);
     },
     computing(on) { canvas.setAttribute('aria-busy', String(on)); },
-    takeEvent() { return queue.length > 0 ? queue.shift() : NO_EVENT; },
+    takeEvent() { return queue.length > 0 ? queue.shift() : EVENT.NoEvent; },
     waitEvent() {
       const now = performance.now();
       if (timing.firstWait === null) {
@@ -351,7 +328,7 @@
     ended(status) {
       ended = true;
       canvas.setAttribute('aria-busy', 'false');
-      say(WORDS.ended(status));
+      say(status === 0 ? WORDS.ended : fill(WORDS.endedWithStatus, status));
     },
   };
   if (play.error) say(play.error);
@@ -359,7 +336,7 @@
   window.Module = {
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
-    onAbort: (what) => { ended = true; say(WORDS.failed(what)); },
+    onAbort: (what) => { ended = true; say(fill(WORDS.failed, what)); },
   };
   canvas.focus();
 })();
