@@ -113,7 +113,9 @@ TEST(TransientIntegration, StepsThatDoNotMoveTheTimeEndAfterOneStep) {
     const Simulated sim = simulateFrom(m);
     ASSERT_TRUE(sim.run.stop) << teinc;
     // Otherwise the model itself stopped first, which is its own behaviour.
-    if (sim.run.stop->reason == StopReason::TimeStalled) EXPECT_EQ(sim.steps.size(), 1u) << teinc;
+    if (sim.run.stop->reason == StopReason::TimeStalled) {
+      EXPECT_EQ(sim.steps.size(), 1u) << teinc;
+    }
   }
   // Far from zero a step of 0.0005 no longer moves a single-precision time.
   MachineData late = defaultRunStart();

@@ -50,7 +50,7 @@ std::string showMenu(Dialogue& d, const MachineData& m) {
 // Runs one study, or the chain the menu letter starts; a stop of the model
 // shows its report and the menu comes back.
 template <typename Study>
-void guarded(Dialogue& d, MachineData& m, Study study) {
+void guarded(Dialogue& d, Study study) {
   try {
     study();
   } catch (const StudyStop& stop) {
@@ -74,19 +74,19 @@ void runMainFlow(Dialogue& d, MachineData& m, SimulationObserver* simulationData
     dataEntry(d, m);
     excitationStudy(d, m);
   };
-  guarded(d, m, fromTitle);
+  guarded(d, fromTitle);
   for (;;) {
     switch (menuChoice(showMenu(d, m))) {
-      case 'r': guarded(d, m, fromTitle); break;
+      case 'r': guarded(d, fromTitle); break;
       case 'd':
-        guarded(d, m, [&] {
+        guarded(d, [&] {
           dataEntry(d, m);
           excitationStudy(d, m);
         });
         break;
-      case 'e': guarded(d, m, [&] { excitationStudy(d, m); }); break;
-      case 'u': guarded(d, m, [&] { supplyVoltageStudy(d, m); }); break;
-      case 's': guarded(d, m, [&] { transientSimulation(d, m, simulationData); }); break;
+      case 'e': guarded(d, [&] { excitationStudy(d, m); }); break;
+      case 'u': guarded(d, [&] { supplyVoltageStudy(d, m); }); break;
+      case 's': guarded(d, [&] { transientSimulation(d, m, simulationData); }); break;
       case 'f': return;
       default: break;
     }
