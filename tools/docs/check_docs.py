@@ -9,7 +9,7 @@ present program.
   - every screen text a guide quotes as <samp>...</samp> is a text of the
     message table of its language;
   - the layout table of docs/development.md names every layer and the layers
-    it uses;
+    it uses; the package names carry the project's version;
   - the manual is what the present program gives (make_guide.py --check).
 
     tools/docs/check_docs.py [--headless PATH] [--window PATH] [--quick]
@@ -126,6 +126,18 @@ def check_quotes():
     return problems
 
 
+def check_versions():
+    """The package names the documents give carry the version of CMakeLists.txt."""
+    with open(os.path.join(ROOT, "CMakeLists.txt"), encoding="utf-8") as f:
+        version = re.search(r"project\(msa VERSION ([\d.]+)", f.read()).group(1)
+    problems = []
+    for path in documents():
+        with open(path, encoding="utf-8") as f:
+            for named in sorted(set(re.findall(r"msa[-_](\d+\.\d+\.\d+)", f.read())) - {version}):
+                problems.append(f"{os.path.relpath(path, ROOT)} names version {named}, the project is {version}")
+    return problems
+
+
 def check_layout_table():
     layers = {}
     for folder, _, files in os.walk(os.path.join(ROOT, "src")):
@@ -157,7 +169,8 @@ def main():
     args = parser.parse_args()
     headless = os.path.abspath(args.headless)
     programs = [headless] + ([os.path.abspath(args.window)] if args.window else [])
-    problems = check_links() + check_options(programs) + check_quotes() + check_layout_table()
+    problems = (check_links() + check_options(programs) + check_quotes() + check_layout_table()
+                + check_versions())
     if not args.quick:
         problems += make_guide.check(make_guide.generate(headless))
     for problem in problems:

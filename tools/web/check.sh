@@ -10,7 +10,7 @@
 #
 # Usage: tools/web/check.sh [--screenshot FILE] [BUILD_DIR]
 #   BUILD_DIR defaults to build-web; the screenshot of the page showing the
-#   default diagram (docs/web-page.png in the README) to BUILD_DIR/web-page.png.
+#   default diagram to BUILD_DIR/web-page.png.
 #   The desktop's saves come from build/msa-headless when it is built, else
 #   from msa-headless.js.
 set -euo pipefail
