@@ -5,28 +5,29 @@
 
 #include <cstdio>
 
-#include "support/silent_notices.hpp"
-#include "results/simulation_log.hpp"
-#include "support/start_up_state.hpp"
 #include "model/transient_integration.hpp"
+#include "results/simulation_log.hpp"
 #include "studies/transient_simulation.hpp"
+#include "support/silent_notices.hpp"
+#include "support/start_up_state.hpp"
 
 using namespace msa;
 
 namespace {
 
-MachineData stateAfterStartUpOnce() {
-  static const MachineData state = simulationStart();
-  return state;
+const MachineData& runStartOnce() {
+  static const MachineData start = defaultRunStart();
+  return start;
 }
 
 void ModelEvaluation(benchmark::State& state) {
-  MachineData m = stateAfterStartUpOnce();
+  const MachineData& start = runStartOnce();
+  DriveState s = start.state;
   SilentNotices notices;
   for (auto _ : state) {
     ModelMemo fresh;  // new each time: all done again but the cached cosine of alpha
-    evaluateModel(m, notices, fresh);
-    benchmark::DoNotOptimize(m.ue);
+    evaluateModel(start.device, start.settings.xhimin, s, notices, fresh);
+    benchmark::DoNotOptimize(s.terms.ue);
   }
 }
 BENCHMARK(ModelEvaluation);
@@ -34,19 +35,18 @@ BENCHMARK(ModelEvaluation);
 // Runs the transient from the start-up state again and again, drawn, with the
 // given time step and, when given, a simulation log.
 void simulate(benchmark::State& state, float teinc, SimulationObserver* data) {
-  MachineData start = stateAfterStartUpOnce();
-  start.teinc = teinc;
+  MachineData m = runStartOnce();
+  m.settings.teinc = teinc;
   Screen screen;
   EnterHost host;
   Dialogue d(screen, host);
   for (auto _ : state) {
-    MachineData m = start;
-    drawAndIntegrate(d, m, data);
-    benchmark::DoNotOptimize(m.omegam);
+    drawAndSimulate(d, m, runStartOnce().state, data);
+    benchmark::DoNotOptimize(m.state.omegam);
   }
 }
 
-void DefaultSimulation(benchmark::State& state) { simulate(state, stateAfterStartUpOnce().teinc, nullptr); }
+void DefaultSimulation(benchmark::State& state) { simulate(state, runStartOnce().settings.teinc, nullptr); }
 BENCHMARK(DefaultSimulation)->Unit(benchmark::kMillisecond);
 
 // The same with every step written to a data file (--csv), rows flushed at
@@ -55,7 +55,7 @@ void DefaultSimulationWithCsv(benchmark::State& state) {
   std::FILE* file = std::tmpfile();
   {
     SimulationLog log(file);
-    simulate(state, stateAfterStartUpOnce().teinc, &log);
+    simulate(state, runStartOnce().settings.teinc, &log);
   }
   if (file != nullptr) std::fclose(file);
 }

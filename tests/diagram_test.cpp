@@ -38,8 +38,8 @@ class Diagram : public ::testing::Test {
  protected:
   void SetUp() override {
     loadDefaults(m);
-    m.dtgrad = 0.5f;
-    m.dygrad = 0.2f;
+    m.settings.dtgrad = 0.5f;
+    m.settings.dygrad = 0.2f;
   }
   // Columns (of a row) or rows (of a column) whose pixel passes the test.
   std::set<int> where(int count, const std::function<bool(int)>& passes) const {
@@ -66,8 +66,8 @@ class Diagram : public ::testing::Test {
     return false;
   }
   std::uint8_t pixel(int c, int r) const { return screen.picture().at(c, r); }
-  WorldWindow defaultWindow() const { return setWorldWindow(m.temin, m.ymin, m.temax, m.ymax); }
-  CurveValues defaultsAt(float te) const { return {te, m.omegam, m.mu, m.xhi, m.Idc}; }
+  WorldWindow defaultWindow() const { return setWorldWindow(m.settings.temin, m.settings.ymin, m.settings.temax, m.settings.ymax); }
+  CurveValues defaultsAt(float te) const { return {te, m.state.omegam, m.state.angles.mu, m.state.angles.xhi, m.state.currents.Idc}; }
 
   Screen screen;
   NoKeys host;
@@ -79,7 +79,7 @@ TEST_F(Diagram, ClearsAndPrintsHeaderAndLegend) {
   screen.picture().set(300, 200, 7);
   screen.moveCursor(20, 5);
   d.printText("reste");
-  drawDiagram(d, m);
+  drawDiagram(d, m.settings);
   EXPECT_EQ(pixel(300, 200), 0);
   EXPECT_EQ(screen.rowText(20), "");
   EXPECT_EQ(screen.rowText(1), "diagramme : 1 graduation horizontale = 0.5s");
@@ -94,15 +94,15 @@ TEST_F(Diagram, ClearsAndPrintsHeaderAndLegend) {
   EXPECT_TRUE(cellShows(3, 18, 15));  // c of courant
   EXPECT_FALSE(cellShows(3, 18, 14));
 
-  m.dtgrad = -0.5f;
-  m.dygrad = -0.2f;
-  drawDiagram(d, m);
+  m.settings.dtgrad = -0.5f;
+  m.settings.dygrad = -0.2f;
+  drawDiagram(d, m.settings);
   EXPECT_EQ(screen.rowText(1), "diagramme : 1 graduation horizontale =-0.5s");
   EXPECT_EQ(screen.rowText(2), "            1 graduation verticale =-0.2p.u. ou 10°");
 }
 
 TEST_F(Diagram, DefaultFrameAxesAndTicks) {
-  drawDiagram(d, m);
+  drawDiagram(d, m.settings);
   EXPECT_EQ(litRows(0), span(0, 349));       // left frame, across the header
   EXPECT_EQ(litRows(10), span(0, 349));      // vertical axis
   EXPECT_EQ(litColumns(349), span(0, 639));  // bottom frame
@@ -121,9 +121,9 @@ TEST_F(Diagram, DefaultFrameAxesAndTicks) {
 }
 
 TEST_F(Diagram, TicksRunBothWaysFromZero) {
-  m.temin = -1.05f;  // t = -1, -0.5, 0 on columns 8, 83, 158
-  m.ymin = -0.5f;    // y = -0.4, -0.2, 0 on rows 331, 294, 257
-  drawDiagram(d, m);
+  m.settings.temin = -1.05f;  // t = -1, -0.5, 0 on columns 8, 83, 158
+  m.settings.ymin = -0.5f;    // y = -0.4, -0.2, 0 on rows 331, 294, 257
+  drawDiagram(d, m.settings);
   const std::set<int> bottom = litColumns(340);
   EXPECT_EQ(std::set<int>(bottom.begin(), bottom.upper_bound(158)), (std::set<int>{0, 8, 83, 158}));
   const std::set<int> right = litRows(639);
@@ -140,8 +140,8 @@ TEST_F(Diagram, SettingsThatDrawNoTicks) {
       {-0.05f, 3.2f, 0, 0},         // one tick at 0 per loop, of no length; the loops end
   };
   for (const auto& c : cases) {
-    m.temin = c.temin, m.temax = c.temax, m.dtgrad = c.dtgrad, m.dygrad = c.dygrad;
-    drawDiagram(d, m);
+    m.settings.temin = c.temin, m.settings.temax = c.temax, m.settings.dtgrad = c.dtgrad, m.settings.dygrad = c.dygrad;
+    drawDiagram(d, m.settings);
     EXPECT_EQ(litColumns(340), (std::set<int>{0, 10})) << c.temin << " " << c.dtgrad;
     EXPECT_EQ(litColumns(200), (std::set<int>{0, 10})) << c.temin << " " << c.dtgrad;
     EXPECT_EQ(litRows(639), (std::set<int>{326, 349})) << c.temin << " " << c.dygrad;

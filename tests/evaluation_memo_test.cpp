@@ -1,165 +1,136 @@
-// The evaluation memo: every input its key lists, one ulp away, is a miss;
-// every other field of the record, changed, leaves the state-derived results
-// as they were, so nothing read is missing from the key; a restore writes
-// everything the evaluation writes.
+// The evaluation memo: its key is everything the state-derived part of an
+// evaluation reads of the state, so a state that keeps the key solves to the
+// same ModelSolution whatever else differs, and any change of the key is a
+// miss; a hit gives the state a fresh evaluation would.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <limits>
-#include <vector>
 
-#include "model/angles.hpp"
-#include "model/commutation.hpp"
-#include "model/dynamics.hpp"
-#include "model/evaluation_memo.hpp"
 #include "model/model_stop.hpp"
 #include "model/transient_integration.hpp"
-#include "support/start_up_state.hpp"
 #include "support/silent_notices.hpp"
+#include "support/start_up_state.hpp"
 
 using namespace msa;
 
 namespace {
 
-using Field = float MachineData::*;
-using Words = std::array<std::uint32_t, sizeof(MachineData) / 4>;
+using StateWords = std::array<std::uint32_t, sizeof(DriveState) / 4>;
+using SolutionWords = std::array<std::uint32_t, sizeof(ModelSolution) / 4>;
+using KeyWords = std::array<std::uint32_t, sizeof(EvaluationKey) / 4>;
 
-struct Input {
-  Field field;
-  int mode;  // 0: read in both control modes
+StateWords wordsOf(const DriveState& s) { return std::bit_cast<StateWords>(s); }
+SolutionWords solutionOf(const DriveState& s) { return std::bit_cast<SolutionWords>(static_cast<const ModelSolution&>(s)); }
+
+// The state menu S starts from, with beta held fixed or xhi held fixed, and
+// the lowest xhi beta held fixed allows: above the xhi of that state (0.86),
+// it is read.
+struct Start {
+  int mode;
+  float xhimin;
 };
+constexpr Start kStarts[] = {{1, 0.17453294f}, {1, 1.0f}, {2, 0.17453294f}};
 
-// The memo's own lists: a field the evaluation reads that is missing from
-// them changes its results in NoOtherFieldChangesTheStateDerivedResults; one
-// it writes, the restored record in RestoresEverythingTheEvaluationWrites.
-std::vector<Input> inputs() {
-  std::vector<Input> all;
-  for (const Field f : evaluation_fields::kRead) all.push_back({f, 0});
-  for (const Field f : evaluation_fields::kReadHoldingBeta) all.push_back({f, 1});
-  for (const Field f : evaluation_fields::kReadHoldingXhi) all.push_back({f, 2});
-  return all;
+DriveState startIn(const Start& start) {
+  static const MachineData run = defaultRunStart();
+  DriveState s = run.state;
+  s.control.ControlMode = float(start.mode);
+  return s;
 }
 
-Words wordsOf(const MachineData& m) { return std::bit_cast<Words>(m); }
-MachineData recordOf(const Words& w) { return std::bit_cast<MachineData>(w); }
-
-// The state menu S starts from, with beta held fixed or xhi held fixed; a
-// minimum of xhi above the xhi of that state (0.86) makes beta held fixed read it.
-MachineData startIn(int mode, float xhimin = 0) {
-  static const MachineData start = simulationStart();
-  MachineData m = start;
-  m.ControlMode = float(mode);
-  if (xhimin > 0) m.xhimin = xhimin;
-  return m;
+const DeviceParameters& device() {
+  static const MachineData run = defaultRunStart();
+  return run.device;
 }
 
-std::size_t wordIndex(Field f) {
-  static const MachineData probe{};
-  return std::size_t(reinterpret_cast<const char*>(&(probe.*f)) - reinterpret_cast<const char*>(&probe)) / 4;
-}
-
-bool readIn(std::size_t word, int mode) {
-  for (const Input& in : inputs())
-    if (wordIndex(in.field) == word && (in.mode == 0 || in.mode == mode)) return true;
-  return false;
-}
-
-void solveFromStateAfresh(MachineData& m) {
+// Evaluated with nothing remembered; false when the model stopped.
+bool evaluateAfresh(DriveState& s, float xhimin) {
   SilentNotices notices;
-  solveCurrents(m);
-  resolveAngles(m, notices);
-  commutationCoefficients(m);
-  angleCoefficients(m, AngleTrig::of(m));
-}
-
-TEST(EvaluationMemo, AnyInputOneUlpAwayIsAMissAndWritesNothing) {
-  for (const int mode : {1, 2}) {
-    const MachineData start = startIn(mode);
-    EvaluationMemo memo;
-    memo.remember(EvaluationInputs::of(start), start);
-    MachineData same = start;
-    EXPECT_TRUE(memo.restore(EvaluationInputs::of(same), same));
-    for (const Input& in : inputs()) {
-      if (in.mode != 0 && in.mode != mode) continue;
-      Words w = wordsOf(start);
-      ++w[wordIndex(in.field)];
-      MachineData changed = recordOf(w);
-      EXPECT_FALSE(memo.restore(EvaluationInputs::of(changed), changed))
-          << "word " << wordIndex(in.field) << " mode " << mode;
-      EXPECT_EQ(wordsOf(changed), w) << "word " << wordIndex(in.field);
-    }
+  ModelMemo fresh;
+  try {
+    evaluateModel(device(), xhimin, s, notices, fresh);
+  } catch (const ModelStop&) {
+    return false;
   }
+  return true;
 }
 
-TEST(EvaluationMemo, NoOtherFieldChangesTheStateDerivedResults) {
-  const struct {
-    int mode;
-    float xhimin;
-  } starts[] = {{1, 0}, {1, 1.0f}, {2, 0}};
-  for (const auto& s : starts) {
-    MachineData reference = startIn(s.mode, s.xhimin);
-    solveFromStateAfresh(reference);
-    for (std::size_t word = 0; word < Words{}.size(); ++word) {
-      if (readIn(word, s.mode)) continue;
+TEST(EvaluationMemo, WhatKeepsTheKeySolvesAlike) {
+  for (const Start& start : kStarts) {
+    DriveState reference = startIn(start);
+    const EvaluationKey key = EvaluationKey::of(reference, start.xhimin);
+    ASSERT_TRUE(evaluateAfresh(reference, start.xhimin));
+    for (std::size_t word = 0; word < StateWords{}.size(); ++word) {
       // Far other values: the exponent changed, the sign turned; for a zero, one.
       for (const std::uint32_t flip : {0x00400000u, 0x80000000u}) {
-        Words w = wordsOf(startIn(s.mode, s.xhimin));
+        StateWords w = wordsOf(startIn(start));
         w[word] = w[word] ? w[word] ^ flip : 0x3f800000u;
-        MachineData changed = recordOf(w);
-        solveFromStateAfresh(changed);
-        Words got = wordsOf(changed), want = wordsOf(reference);
-        got[word] = want[word];
-        EXPECT_EQ(got, want) << "word " << word << " mode " << s.mode << " xhimin " << s.xhimin;
+        DriveState changed = std::bit_cast<DriveState>(w);
+        if (!(EvaluationKey::of(changed, start.xhimin) == key)) continue;
+        ASSERT_TRUE(evaluateAfresh(changed, start.xhimin)) << "word " << word;
+        EXPECT_EQ(solutionOf(changed), solutionOf(reference))
+            << "word " << word << " mode " << start.mode << " xhimin " << start.xhimin;
       }
     }
   }
 }
 
-TEST(EvaluationMemo, RemembersTheLastTwoEvaluations) {
-  MachineData a = startIn(1), b = a, c = a;
-  b.psi = 1.0f;
-  c.psi = 2.0f;
-  EvaluationMemo memo;
-  memo.remember(EvaluationInputs::of(a), a);
-  memo.remember(EvaluationInputs::of(b), b);
-  MachineData probe = a;
-  EXPECT_TRUE(memo.restore(EvaluationInputs::of(probe), probe));
-  memo.remember(EvaluationInputs::of(c), c);  // in place of a
-  EXPECT_FALSE(memo.restore(EvaluationInputs::of(probe), probe));
-  probe = b;
-  EXPECT_TRUE(memo.restore(EvaluationInputs::of(probe), probe));
-}
-
-// Every field the evaluation does not read starts as a not-a-number that no
-// computation gives, and x, y, z (read and written) off the values it gives:
-// the restored record must then be the evaluated one.
-TEST(EvaluationMemo, RestoresEverythingTheEvaluationWrites) {
-  for (const int mode : {1, 2}) {
-    Words w = wordsOf(startIn(mode));
-    for (std::size_t word = 0; word < w.size(); ++word)
-      if (!readIn(word, mode)) w[word] = 0x7fc0deadu;
-    for (const Field f : {&MachineData::x, &MachineData::y, &MachineData::z})
-      w[wordIndex(f)] ^= 0x100u;
-    MachineData evaluated = recordOf(w);
-    solveFromStateAfresh(evaluated);
+TEST(EvaluationMemo, AnyKeyWordOneUlpAwayIsAMiss) {
+  for (const Start& start : kStarts) {
+    DriveState s = startIn(start);
+    const EvaluationKey key = EvaluationKey::of(s, start.xhimin);
     EvaluationMemo memo;
-    memo.remember(EvaluationInputs::of(recordOf(w)), evaluated);
-    MachineData restored = recordOf(w);
-    ASSERT_TRUE(memo.restore(EvaluationInputs::of(restored), restored));
-    EXPECT_EQ(wordsOf(restored), wordsOf(evaluated)) << "mode " << mode;
+    memo.remember(key, s);
+    EXPECT_NE(memo.find(key), nullptr);
+    for (std::size_t word = 0; word < KeyWords{}.size(); ++word) {
+      KeyWords w = std::bit_cast<KeyWords>(key);
+      ++w[word];
+      EXPECT_EQ(memo.find(std::bit_cast<EvaluationKey>(w)), nullptr) << "word " << word;
+    }
   }
 }
 
-TEST(EvaluationMemo, AStopIsDoneAgainAndLeavesTheSameRecord) {
-  MachineData stopping = startIn(1);
-  stopping.psi = -1.0f;  // a negative dc current
+TEST(EvaluationMemo, AHitGivesTheFreshEvaluationsState) {
+  for (const Start& start : kStarts) {
+    DriveState fresh = startIn(start);
+    ASSERT_TRUE(evaluateAfresh(fresh, start.xhimin));
+    SilentNotices notices;
+    ModelMemo memo;
+    DriveState first = startIn(start), again = startIn(start);
+    evaluateModel(device(), start.xhimin, first, notices, memo);
+    // What the key does not hold of the solution is overwritten by a hit.
+    for (float* f : {&again.currents.det, &again.flux.psic, &again.angles.alpha, &again.commutation.coeffradd,
+                     &again.angleCoefficients.kznu})
+      *f = 1234.5f;
+    evaluateModel(device(), start.xhimin, again, notices, memo);
+    EXPECT_EQ(wordsOf(first), wordsOf(fresh)) << "mode " << start.mode;
+    EXPECT_EQ(wordsOf(again), wordsOf(fresh)) << "mode " << start.mode;
+  }
+}
+
+TEST(EvaluationMemo, RemembersTheLastTwoEvaluations) {
+  DriveState a = startIn(kStarts[0]), b = a, c = a;
+  b.fluxes.psi = 1.0f;
+  c.fluxes.psi = 2.0f;
+  EvaluationMemo memo;
+  memo.remember(EvaluationKey::of(a, 0), a);
+  memo.remember(EvaluationKey::of(b, 0), b);
+  EXPECT_NE(memo.find(EvaluationKey::of(a, 0)), nullptr);
+  memo.remember(EvaluationKey::of(c, 0), c);  // in place of a
+  EXPECT_EQ(memo.find(EvaluationKey::of(a, 0)), nullptr);
+  EXPECT_NE(memo.find(EvaluationKey::of(b, 0)), nullptr);
+}
+
+TEST(EvaluationMemo, AStopIsDoneAgainAndLeavesTheSameState) {
+  DriveState stopping = startIn(kStarts[0]);
+  stopping.fluxes.psi = -1.0f;  // a negative dc current
   ModelMemo memo;
   SilentNotices notices;
-  MachineData first = stopping, second = stopping;
-  EXPECT_THROW(evaluateModel(first, notices, memo), ModelStop);
-  EXPECT_THROW(evaluateModel(second, notices, memo), ModelStop);
+  DriveState first = stopping, second = stopping;
+  EXPECT_THROW(evaluateModel(device(), 0, first, notices, memo), ModelStop);
+  EXPECT_THROW(evaluateModel(device(), 0, second, notices, memo), ModelStop);
   EXPECT_EQ(wordsOf(first), wordsOf(second));
 }
 

@@ -25,7 +25,7 @@ using LD = long double;
 // trapezoid from the machine's values at the step's two ends.
 class EnergyLedger : public StepObserver {
  public:
-  explicit EnergyLedger(const MachineData& m) : m_(m), last_(powers()), kinetic0_(kinetic()), magnetic0_(magnetic()) {}
+  EnergyLedger(const DeviceParameters& d, const DriveState& s) : d_(d), s_(s), last_(powers()), kinetic0_(kinetic()), magnetic0_(magnetic()) {}
 
   void stepDone(const StepPoint& start, const StepPoint& end) override {
     const Powers now = powers();
@@ -47,18 +47,19 @@ class EnergyLedger : public StepObserver {
     LD supply, losses, shaft;
   };
   Powers powers() const {
-    const LD i = m_.Idc;
-    const LD resistive = ((LD(m_.z) * m_.r + m_.rdc) + m_.Radd) * i * i + LD(m_.rA) * (LD(m_.iD) * m_.iD + LD(m_.iQ) * m_.iQ);
-    return {LD(m_.udc) * i, resistive + LD(m_.Cfrot) * m_.omegam, LD(m_.Cmec) * m_.omegam};
+    const LD i = s_.currents.Idc;
+    const LD resistive = ((LD(s_.commutation.z) * d_.r + d_.rdc) + s_.terms.Radd) * i * i + LD(d_.rA) * (LD(s_.currents.iD) * s_.currents.iD + LD(s_.currents.iQ) * s_.currents.iQ);
+    return {LD(s_.udc) * i, resistive + LD(s_.terms.Cfrot) * s_.omegam, LD(s_.Cmec) * s_.omegam};
   }
-  LD kinetic() const { return 0.5L * m_.J * LD(m_.omegam) * m_.omegam; }
+  LD kinetic() const { return 0.5L * d_.J * LD(s_.omegam) * s_.omegam; }
   // Half the quadratic form of the current system's inductance matrix.
   LD magnetic() const {
-    const LD a11 = ((LD(m_.x) * m_.x + LD(m_.y) * m_.y) * m_.M * m_.M) / m_.Lr + (LD(m_.lc) * m_.z + m_.ldc);
-    const LD a12 = LD(m_.M) * m_.x, a13 = -LD(m_.y) * m_.M, i = m_.Idc, d = m_.iD, q = m_.iQ;
-    return 0.5L * (a11 * i * i + 2 * a12 * i * d + 2 * a13 * i * q + LD(m_.Lr) * (d * d + q * q));
+    const LD a11 = ((LD(s_.commutation.x) * s_.commutation.x + LD(s_.commutation.y) * s_.commutation.y) * d_.M * d_.M) / d_.Lr + (LD(d_.lc) * s_.commutation.z + d_.ldc);
+    const LD a12 = LD(d_.M) * s_.commutation.x, a13 = -LD(s_.commutation.y) * d_.M, i = s_.currents.Idc, d = s_.currents.iD, q = s_.currents.iQ;
+    return 0.5L * (a11 * i * i + 2 * a12 * i * d + 2 * a13 * i * q + LD(d_.Lr) * (d * d + q * q));
   }
-  const MachineData& m_;
+  const DeviceParameters& d_;
+  const DriveState& s_;
   Powers last_;
   LD kinetic0_, magnetic0_;
 };
@@ -83,17 +84,17 @@ class SpeedAt : public StepObserver {
 void integrate(MachineData& m, StepObserver& observer) {
   SilentNotices notices;
   try {
-    integrateTransient(m, notices, observer);
+    integrateTransient(m.device, m.settings, m.state, notices, observer);
   } catch (const ModelStop& stop) {
-    ADD_FAILURE() << "the model stopped (reason " << static_cast<int>(stop.reason) << ") at te = " << m.te
-                  << " s with Idc = " << m.Idc << " A";
+    ADD_FAILURE() << "the model stopped (reason " << static_cast<int>(stop.reason) << ") at te = " << m.state.te
+                  << " s with Idc = " << m.state.currents.Idc << " A";
   }
 }
 
 MachineData defaultRun(float teinc, float temax, StepObserver& observer) {
-  MachineData m = simulationStart();
-  m.teinc = teinc;
-  m.temax = temax;
+  MachineData m = defaultRunStart();
+  m.settings.teinc = teinc;
+  m.settings.temax = temax;
   integrate(m, observer);
   return m;
 }
@@ -114,8 +115,8 @@ LD rpmAt(float teinc) {
 // by more (+0.0135 % with umu's sign flipped, -0.0066 % with drau's), a
 // wrong sign elsewhere by far more.
 TEST(PhysicsInvariants, DefaultTransientBalancesItsEnergy) {
-  MachineData m = simulationStart();
-  EnergyLedger ledger(m);
+  MachineData m = defaultRunStart();
+  EnergyLedger ledger(m.device, m.state);
   integrate(m, ledger);
   const LD out = ledger.kineticGain() + ledger.shaft + ledger.losses + ledger.magneticGain();
   EXPECT_NEAR(double(ledger.supply), 3466.0, 1.0);
@@ -139,11 +140,11 @@ TEST(PhysicsInvariants, SettledTransientIsTheSupplyVoltageStudysState) {
   Dialogue d(screen, host);
   supplyVoltageStudy(d, m);  // every prompt kept: the run's speed, torque, flux and beta
   const double deg = 180.0 / 3.1415927;
-  EXPECT_NEAR(m.udc, settled.udc, 0.05);
-  EXPECT_NEAR(m.Idc, settled.Idc, 0.005);
-  EXPECT_NEAR(m.mu * deg, settled.mu * deg, 0.02);
-  EXPECT_NEAR(m.xhi * deg, settled.xhi * deg, 0.02);
-  EXPECT_NEAR(m.beta * deg, settled.beta * deg, 0.02);
+  EXPECT_NEAR(m.state.udc, settled.state.udc, 0.05);
+  EXPECT_NEAR(m.state.currents.Idc, settled.state.currents.Idc, 0.005);
+  EXPECT_NEAR(m.state.angles.mu * deg, settled.state.angles.mu * deg, 0.02);
+  EXPECT_NEAR(m.state.angles.xhi * deg, settled.state.angles.xhi * deg, 0.02);
+  EXPECT_NEAR(m.state.angles.beta * deg, settled.state.angles.beta * deg, 0.02);
 }
 
 // Within the advised range of steps (1e-4 s to 1e-3 s), halving the step
@@ -162,19 +163,19 @@ TEST(PhysicsInvariants, HalvingAnAdvisedStepKeepsTheEndSpeed) {
 // 3.2 s (4.8e-5 s): the report's trustworthy steps pass, smaller ones do not.
 // A longer run has a coarser te, so a larger bound.
 TEST(PhysicsInvariants, StepNoticeBoundFollowsTheFloatSpacings) {
-  MachineData m = simulationStart();
-  EXPECT_FLOAT_EQ(smallestTrustworthyStep(m), 200 * (std::nextafter(3.2f, 4.0f) - 3.2f));
+  MachineData m = defaultRunStart();
+  EXPECT_FLOAT_EQ(smallestTrustworthyStep(m.device, m.settings, m.state), 200 * (std::nextafter(3.2f, 4.0f) - 3.2f));
   for (const float step : {0.001f, 0.0005f, 0.0001f, 0.00005f}) {
-    m.teinc = step;
-    EXPECT_FALSE(stepBelowTrustworthyRange(m)) << step;
+    m.settings.teinc = step;
+    EXPECT_FALSE(stepBelowTrustworthyRange(m.device, m.settings, m.state)) << step;
   }
   for (const float step : {0.00003f, 0.000001f, 0.0f, -0.0005f}) {
-    m.teinc = step;
-    EXPECT_TRUE(stepBelowTrustworthyRange(m)) << step;
+    m.settings.teinc = step;
+    EXPECT_TRUE(stepBelowTrustworthyRange(m.device, m.settings, m.state)) << step;
   }
-  m.temax = 12.0f;
-  m.teinc = 0.0001f;
-  EXPECT_TRUE(stepBelowTrustworthyRange(m));
+  m.settings.temax = 12.0f;
+  m.settings.teinc = 0.0001f;
+  EXPECT_TRUE(stepBelowTrustworthyRange(m.device, m.settings, m.state));
 }
 
 // msa-headless tells a step below the range on standard error, once, and

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/headless_run.hpp"
+#include "engine/simulation.hpp"
 #include "model/model_stop.hpp"
 #include "model/transient_integration.hpp"
 #include "support/start_up_state.hpp"
@@ -21,37 +22,52 @@ struct StepRecord {
   float te0, te, udc, Idc;
 };
 
-class Recorder : public StepObserver {
+class Recorder : public SimulationObserver {
  public:
+  void runStarted(const StepPoint&) override { ++runs; }
   void stepDone(const StepPoint& start, const StepPoint& end) override {
     steps.push_back({start.te, end.te, end.udc, end.Idc});
   }
+  void runEnded() override { ++ends; }
+  std::vector<StepRecord> steps;
+  int runs = 0, ends = 0;
+};
+
+struct Simulated {
+  SimulationRun run;
   std::vector<StepRecord> steps;
 };
 
-std::vector<StepRecord> simulate(MachineData& m) {
+// A run through the engine, as every front end makes it.
+Simulated simulateFrom(const MachineData& m) {
   SilentNotices notices;
   Recorder recorder;
-  integrateTransient(m, notices, recorder);
-  return recorder.steps;
+  SimulationRun run = simulate(m.device, m.settings, m.state, recorder, notices);
+  EXPECT_EQ(recorder.runs, 1);
+  EXPECT_EQ(recorder.ends, 1);
+  EXPECT_EQ(run.steps, static_cast<long>(recorder.steps.size()));
+  return {run, recorder.steps};
 }
 
 TEST(TransientIntegration, DefaultRunReachesTheDisplayEndWithAStepChangeAtStep100) {
-  MachineData m = simulationStart();
-  const std::vector<StepRecord> steps = simulate(m);
+  const MachineData m = defaultRunStart();
+  const Simulated sim = simulateFrom(m);
+  const std::vector<StepRecord>& steps = sim.steps;
+  ASSERT_FALSE(sim.run.stop);
   ASSERT_GE(steps.size(), 6500u);
   // te accumulates in single precision from -0.05 and never lands on 0.
   for (std::size_t i = 0; i < 99; ++i) {
     EXPECT_LE(steps[i].te, 0.0f) << i;
-    EXPECT_EQ(steps[i].udc, m.Udc) << i;
+    EXPECT_EQ(steps[i].udc, m.state.Udc) << i;
   }
   EXPECT_GT(steps[99].te, 0.0f);
   EXPECT_LT(steps[99].te, 1e-6f);
-  EXPECT_EQ(steps[99].udc, m.Udcfin);
+  EXPECT_EQ(steps[99].udc, m.settings.Udcfin);
   // The loop ends on the first accumulated te at or above temax.
   EXPECT_GE(steps.back().te, 3.2f);
   EXPECT_LT(steps[steps.size() - 2].te, 3.2f);
-  EXPECT_GT(m.omegam, 120.0f);  // the machine speeds up under the higher voltage
+  EXPECT_GT(sim.run.state.omegam, 120.0f);  // the machine speeds up under the higher voltage
+  EXPECT_EQ(sim.run.state.Udc, m.settings.Udcfin);  // the next transient's start
 }
 
 TEST(SupplyRamp, HoldsThenRampsThenHolds) {
@@ -64,82 +80,63 @@ TEST(SupplyRamp, HoldsThenRampsThenHolds) {
       {3, 1, 3, 100},     {3, 1, 3.5f, 200},
   };
   for (const Case& c : cases) {
-    MachineData m;
-    m.Udc = 100;
-    m.Udcfin = 200;
-    m.tdt = c.tdt;
-    m.tft = c.tft;
-    m.te = c.te;
-    setSupplyVoltage(m);
-    EXPECT_EQ(m.udc, c.expected) << c.tdt << " " << c.tft << " " << c.te;
+    SimulationSettings s;
+    s.Udcfin = 200;
+    s.tdt = c.tdt;
+    s.tft = c.tft;
+    EXPECT_EQ(supplyVoltage(s, 100, c.te), c.expected) << c.tdt << " " << c.tft << " " << c.te;
   }
 }
 
 TEST(TransientIntegration, DisplayEndWithinOneStepComputesExactlyOneStep) {
   for (float temax : {-0.05f, -0.0495f, -1.0f}) {
-    MachineData m = simulationStart();
-    m.temax = temax;
-    EXPECT_EQ(simulate(m).size(), 1u) << temax;
+    MachineData m = defaultRunStart();
+    m.settings.temax = temax;
+    EXPECT_EQ(simulateFrom(m).steps.size(), 1u) << temax;
   }
 }
 
 TEST(TransientIntegration, ZeroStepEndsInTheNegativeCurrentStopAtTheStartTime) {
-  MachineData m = simulationStart();
-  m.teinc = 0;
-  try {
-    simulate(m);
-    FAIL() << "a zero step must stop";
-  } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.reason, StopReason::NegativeCurrent);
-    EXPECT_EQ(m.te, m.temin);
-  }
+  MachineData m = defaultRunStart();
+  m.settings.teinc = 0;
+  const Simulated sim = simulateFrom(m);
+  ASSERT_TRUE(sim.run.stop);
+  EXPECT_EQ(sim.run.stop->reason, StopReason::NegativeCurrent);
+  EXPECT_EQ(sim.run.stop->te, m.settings.temin);
+  EXPECT_EQ(sim.run.state.Udc, m.state.Udc);  // a stopped run leaves Udc
 }
 
 TEST(TransientIntegration, StepsThatDoNotMoveTheTimeEndAfterOneStep) {
   for (float teinc : {-0.0005f, 1e-12f, std::numeric_limits<float>::quiet_NaN()}) {
-    MachineData m = simulationStart();
-    m.teinc = teinc;
-    Recorder recorder;
-    SilentNotices notices;
-    try {
-      integrateTransient(m, notices, recorder);
-      FAIL() << teinc;
-    } catch (const ModelStop& stop) {
-      if (stop.reason == StopReason::TimeStalled) {
-        EXPECT_EQ(recorder.steps.size(), 1u) << teinc;
-      }  // otherwise the model itself stopped first, which is its own behaviour
-    }
+    MachineData m = defaultRunStart();
+    m.settings.teinc = teinc;
+    const Simulated sim = simulateFrom(m);
+    ASSERT_TRUE(sim.run.stop) << teinc;
+    // Otherwise the model itself stopped first, which is its own behaviour.
+    if (sim.run.stop->reason == StopReason::TimeStalled) EXPECT_EQ(sim.steps.size(), 1u) << teinc;
   }
   // Far from zero a step of 0.0005 no longer moves a single-precision time.
-  MachineData late = simulationStart();
-  late.temin = 20000;
-  late.temax = 30000;
-  Recorder recorder;
-  SilentNotices notices;
-  try {
-    integrateTransient(late, notices, recorder);
-  } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.reason, StopReason::TimeStalled);
-  }
-  EXPECT_EQ(recorder.steps.size(), 1u);
+  MachineData late = defaultRunStart();
+  late.settings.temin = 20000;
+  late.settings.temax = 30000;
+  const Simulated sim = simulateFrom(late);
+  ASSERT_TRUE(sim.run.stop);
+  EXPECT_EQ(sim.run.stop->reason, StopReason::TimeStalled);
+  EXPECT_EQ(sim.steps.size(), 1u);
 }
 
 TEST(TransientIntegration, StopInAPassLeavesTheEulerAdvancedState) {
-  MachineData m = simulationStart();
-  m.Udcfin = -2000;  // the current collapses within the first step after te > 0
-  const float omegam = m.omegam;
-  SilentNotices notices;
-  Recorder recorder;
-  try {
-    integrateTransient(m, notices, recorder);
-    FAIL() << "the current must turn negative";
-  } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.reason, StopReason::NegativeCurrent);
-    EXPECT_LT(m.Idc, 0.0f);
-    const float failingStepStart = recorder.steps.back().te;
-    EXPECT_EQ(m.te, float(Extended(failingStepStart) + m.teinc));  // the time of the pass, not of the step start
-    EXPECT_NE(m.omegam, omegam);
-  }
+  MachineData m = defaultRunStart();
+  m.settings.Udcfin = -2000;  // the current collapses within the first step after te > 0
+  const Simulated sim = simulateFrom(m);
+  ASSERT_TRUE(sim.run.stop) << "the current must turn negative";
+  EXPECT_EQ(sim.run.stop->reason, StopReason::NegativeCurrent);
+  EXPECT_LT(sim.run.state.currents.Idc, 0.0f);
+  EXPECT_EQ(sim.run.stop->Idc, sim.run.state.currents.Idc);
+  const float failingStepStart = sim.steps.back().te;
+  // The time of the pass, not of the step start.
+  EXPECT_EQ(sim.run.state.te, float(Extended(failingStepStart) + m.settings.teinc));
+  EXPECT_NE(sim.run.state.omegam, m.state.omegam);
 }
 
 // Menu S through msa-headless. After the menu answer: control mode, xhimin

@@ -1,7 +1,6 @@
 #include "app/main_menu.hpp"
 
 #include "app/screens.hpp"
-#include "model/model_stop.hpp"
 #include "numeric/extended.hpp"
 #include "studies/excitation_study.hpp"
 #include "studies/stop_report.hpp"
@@ -13,19 +12,19 @@ namespace msa {
 
 namespace {
 
-void showStatusLines(Dialogue& d, const MachineData& m) {
+void showStatusLines(Dialogue& d, const DriveState& s) {
   struct Line {
     Msg text;
     float value;
   };
   const Line lines[] = {
-      {Msg::StatusBeta, degrees(m.beta)},
-      {Msg::StatusXhi, degrees(m.xhi)},
-      {Msg::StatusMu, degrees(m.mu)},
+      {Msg::StatusBeta, degrees(s.angles.beta)},
+      {Msg::StatusXhi, degrees(s.angles.xhi)},
+      {Msg::StatusMu, degrees(s.angles.mu)},
       // Multiplied before dividing, unlike the speed prompts: the last digit may differ.
-      {Msg::StatusSpeed, float((30.0f * Extended(m.omegam)) / pi)},
-      {Msg::StatusCurrent, m.Idc},
-      {Msg::StatusVoltage, m.udc},
+      {Msg::StatusSpeed, float((30.0f * Extended(s.omegam)) / pi)},
+      {Msg::StatusCurrent, s.currents.Idc},
+      {Msg::StatusVoltage, s.udc},
   };
   d.setColour(Colour::LightGreen);
   for (const Line& line : lines) d.print(line.text, {line.value}, Ending::NewLine);
@@ -34,7 +33,7 @@ void showStatusLines(Dialogue& d, const MachineData& m) {
 
 std::string showMenu(Dialogue& d, const MachineData& m) {
   d.clearScreen();
-  showStatusLines(d, m);
+  showStatusLines(d, m.state);
   d.newLine();
   d.print(Msg::MenuTitle, Ending::NewLine);
   d.newLine();
@@ -54,8 +53,8 @@ template <typename Study>
 void guarded(Dialogue& d, MachineData& m, Study study) {
   try {
     study();
-  } catch (const ModelStop& stop) {
-    stopReport(d, m, stop);
+  } catch (const StudyStop& stop) {
+    stopReport(d, stop);
   }
 }
 

@@ -1,7 +1,5 @@
 #include "app/screens.hpp"
 
-#include "numeric/extended.hpp"
-
 namespace msa {
 
 void titleScreen(Dialogue& d, MachineData& m) {
@@ -21,17 +19,18 @@ void dataEntry(Dialogue& d, MachineData& m) {
   d.clearScreen();
   d.print(Msg::DataTitle, Ending::NewLine);
   d.newLine();
-  d.parameterPrompt(Msg::PromptLdc, m.ldc);
-  d.parameterPrompt(Msg::PromptRdc, m.rdc);
-  d.parameterPrompt(Msg::PromptPolePairs, m.p);
-  d.parameterPrompt(Msg::PromptPhaseResistance, m.r);
-  d.parameterPrompt(Msg::PromptLc, m.lc);
-  d.parameterPrompt(Msg::PromptMutual, m.M);
-  d.parameterPrompt(Msg::PromptLr, m.Lr);
-  m.M2Lr = float((Extended(m.M) * m.M * 1.5) / m.Lr);
-  d.parameterPrompt(Msg::PromptDamperResistance, m.rA);
-  d.parameterPrompt(Msg::PromptFriction, m.romegam);
-  d.parameterPrompt(Msg::PromptInertia, m.J);
+  DeviceParameters& p = m.device;
+  d.parameterPrompt(Msg::PromptLdc, p.ldc);
+  d.parameterPrompt(Msg::PromptRdc, p.rdc);
+  d.parameterPrompt(Msg::PromptPolePairs, p.p);
+  d.parameterPrompt(Msg::PromptPhaseResistance, p.r);
+  d.parameterPrompt(Msg::PromptLc, p.lc);
+  d.parameterPrompt(Msg::PromptMutual, p.M);
+  d.parameterPrompt(Msg::PromptLr, p.Lr);
+  p.M2Lr = derivedM2Lr(p);
+  d.parameterPrompt(Msg::PromptDamperResistance, p.rA);
+  d.parameterPrompt(Msg::PromptFriction, p.romegam);
+  d.parameterPrompt(Msg::PromptInertia, p.J);
   d.newLine();
   d.pause();
 }

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "data/machine_data.hpp"
+#include "data/constants.hpp"
 #include "graphics/line.hpp"
 #include "numeric/extended.hpp"
 

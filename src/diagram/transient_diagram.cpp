@@ -10,7 +10,7 @@ namespace msa {
 
 namespace {
 
-void printHeader(Dialogue& d, const MachineData& m) {
+void printHeader(Dialogue& d, const SimulationSettings& m) {
   d.print(Msg::DiagramTimeScale, {m.dtgrad}, Ending::NewLine);
   d.print(Msg::DiagramLevelScale, {m.dygrad}, Ending::NewLine);
 }
@@ -36,7 +36,7 @@ void drawLine(const Pen& pen, const WorldWindow& w, float xa, float ya, float xb
   msa::drawLine(pen.picture, w, xa, ya, xb, yb, pen.colour);
 }
 
-void drawFrameAndAxes(const Pen& s, const WorldWindow& w, const MachineData& m) {
+void drawFrameAndAxes(const Pen& s, const WorldWindow& w, const SimulationSettings& m) {
   drawLine(s, w, m.temin, m.ymin, m.temin, m.ymax);
   drawLine(s, w, m.temin, m.ymax, m.temax, m.ymax);
   drawLine(s, w, m.temax, m.ymax, m.temax, m.ymin);
@@ -79,7 +79,7 @@ class KeepWindowAlive {
 };
 
 // Ticks on the bottom and top edges, a third of a vertical graduation long.
-void drawTimeTicks(const Pen& s, const WorldWindow& w, const MachineData& m, KeepWindowAlive& alive) {
+void drawTimeTicks(const Pen& s, const WorldWindow& w, const SimulationSettings& m, KeepWindowAlive& alive) {
   SamePixelFilter filter;
   const auto tick = [&](float t) {
     alive.tick();
@@ -92,7 +92,7 @@ void drawTimeTicks(const Pen& s, const WorldWindow& w, const MachineData& m, Kee
 }
 
 // Ticks on the left and right edges, a third of a time graduation long.
-void drawLevelTicks(const Pen& s, const WorldWindow& w, const MachineData& m, KeepWindowAlive& alive) {
+void drawLevelTicks(const Pen& s, const WorldWindow& w, const SimulationSettings& m, KeepWindowAlive& alive) {
   SamePixelFilter filter;
   const auto tick = [&](float y) {
     alive.tick();
@@ -106,7 +106,7 @@ void drawLevelTicks(const Pen& s, const WorldWindow& w, const MachineData& m, Ke
 
 }  // namespace
 
-WorldWindow drawDiagram(Dialogue& d, const MachineData& m) {
+WorldWindow drawDiagram(Dialogue& d, const SimulationSettings& m) {
   d.clearScreen();
   const WorldWindow window = setWorldWindow(m.temin, m.ymin, m.temax, m.ymax);
   printHeader(d, m);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/machine_data.hpp"
+#include "data/simulation_settings.hpp"
 #include "diagram/world_window.hpp"
 #include "dialogue/dialogue.hpp"
 
@@ -11,6 +11,6 @@ namespace msa {
 // lines, the colour legend on text row 3, the frame, the axes through 0 and
 // the graduation ticks. Lines are white (the legend leaves colour 15). Returns
 // the world window the curves are to be plotted in.
-WorldWindow drawDiagram(Dialogue& d, const MachineData& m);
+WorldWindow drawDiagram(Dialogue& d, const SimulationSettings& m);
 
 }  // namespace msa

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "data/machine_data.hpp"
+#include "data/drive_state.hpp"
 #include "numeric/extended.hpp"
 
 namespace msa {
@@ -10,8 +10,8 @@ namespace msa {
 // The sines, cosines and tangents of the angles that the commutation and
 // angle coefficients use, each evaluated once: the formulas name cos(nu)
 // alone six times, and the trigonometry costs more than the rest of the
-// arithmetic. Values are those of model/extended_trig, so the coefficients
-// come out exactly as if each formula called the function itself.
+// arithmetic. Values are those of the numeric layer's trigonometry, so the
+// coefficients come out exactly as if each formula called the function itself.
 struct AngleTrig {
   Extended cosMu2, sinMu2, sinMu;
   Extended cosNu, sinNu, tanNu;
@@ -19,7 +19,7 @@ struct AngleTrig {
   Extended cosSum, sinSum;    // of nu + rau
   Extended cosDiff, sinDiff;  // of rau - nu
 
-  static AngleTrig of(const MachineData& m);
+  static AngleTrig of(const ConverterAngles& a);
 };
 
 // Remembers the values of the last angles seen. The corrector passes of a
@@ -27,7 +27,7 @@ struct AngleTrig {
 // before, so most evaluations of a simulation find their angles here.
 class AngleTrigMemo {
  public:
-  const AngleTrig& of(const MachineData& m);
+  const AngleTrig& of(const ConverterAngles& a);
 
  private:
   AngleTrig trig_{};

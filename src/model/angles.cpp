@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "data/constants.hpp"
 #include "model/extended_trig.hpp"
 #include "model/machine_formulas.hpp"
 #include "model/model_stop.hpp"
@@ -24,60 +25,77 @@ namespace {
 
 bool outsideUnitRange(float c) { return c > 1.0f || c < -1.0f || std::isnan(c); }
 
-void fluxStep(MachineData& m, ModelNotices& notices) {
-  m.psidc = float(((((Extended(m.M) * m.M) / m.Lr) * m.x) * m.Idc + m.mfif) + Extended(m.iD) * m.M);
-  m.psiqc = float(((-((Extended(m.M) * m.M) / m.Lr)) * m.y) * m.Idc + Extended(m.iQ) * m.M);
-  m.delta = argument(m.psidc, m.psiqc, notices);
-  m.psic = float(extendedSqrt(Extended(m.psidc) * m.psidc + Extended(m.psiqc) * m.psiqc));
+// One resolution: the inputs, and where it writes.
+struct Resolution {
+  const DeviceParameters& d;
+  const AngleResolutionInputs& in;
+  CommutationFlux& f;
+  ConverterAngles& a;
+  ModelNotices& notices;
+  CosineMemo& cosines;
+};
+
+void fluxStep(const Resolution& r) {
+  const DeviceParameters& d = r.d;
+  const CommutationCoefficients& c = r.in.commutation;
+  const Currents& i = r.in.currents;
+  r.f.psidc = float(((((Extended(d.M) * d.M) / d.Lr) * c.x) * i.Idc + r.in.mfif) + Extended(i.iD) * d.M);
+  r.f.psiqc = float(((-((Extended(d.M) * d.M) / d.Lr)) * c.y) * i.Idc + Extended(i.iQ) * d.M);
+  r.f.delta = argument(r.f.psidc, r.f.psiqc, r.notices);
+  r.f.psic = float(extendedSqrt(Extended(r.f.psidc) * r.f.psidc + Extended(r.f.psiqc) * r.f.psiqc));
 }
 
 // The voltage drop of the overlap, 2 lc Idc / (sqrt3 psic), as cos xhi = cos alpha + it.
-Extended overlapTerm(const MachineData& m) { return (((Extended(m.lc) * m.Idc) * 2.0f) / sqrt3) / m.psic; }
+Extended overlapTerm(const Resolution& r) {
+  return (((Extended(r.d.lc) * r.in.currents.Idc) * 2.0f) / sqrt3) / r.f.psic;
+}
 
 float sineOf(float cosval) { return float(extendedSqrt(-(Extended(cosval) * cosval) + 1.0)); }
 
-void checkOverlap(const MachineData& m) {
-  if (Extended(m.mu) > Extended(pi) / 3.0f) throw ModelStop{StopReason::MuAbove60};
-  if (m.mu < 0.0f || std::isnan(m.mu)) throw ModelStop{StopReason::MuBelow0};
+void checkOverlap(const ConverterAngles& a) {
+  if (Extended(a.mu) > Extended(pi) / 3.0f) throw ModelStop{StopReason::MuAbove60};
+  if (a.mu < 0.0f || std::isnan(a.mu)) throw ModelStop{StopReason::MuBelow0};
 }
 
-void xhiFixed(MachineData& m, ModelNotices& notices, CosineMemo& cosines) {
-  fluxStep(m, notices);
-  const float cosval = float(cosines.of(m.xhi) - overlapTerm(m));
+void xhiFixed(const Resolution& r) {
+  ConverterAngles& a = r.a;
+  fluxStep(r);
+  const float cosval = float(r.cosines.of(a.xhi) - overlapTerm(r));
   if (outsideUnitRange(cosval)) throw ModelStop{StopReason::AlphaUndefined};
   const float sinval = sineOf(cosval);
-  m.alpha = argument(cosval, sinval, notices);
-  m.mu = float(Extended(m.alpha) - m.xhi);
-  checkOverlap(m);
-  m.mu2 = float(Extended(m.mu) / 2.0f);
-  m.nu = overlapCentreAngle(m);
-  m.rau = float(Extended(m.delta) + m.nu);
-  m.beta = float((Extended(pi) / 3.0f + m.rau) + m.mu2);
+  a.alpha = argument(cosval, sinval, r.notices);
+  a.mu = float(Extended(a.alpha) - a.xhi);
+  checkOverlap(a);
+  a.mu2 = float(Extended(a.mu) / 2.0f);
+  a.nu = overlapCentreAngle(a.xhi, a.mu2);
+  a.rau = float(Extended(r.f.delta) + a.nu);
+  a.beta = float((Extended(pi) / 3.0f + a.rau) + a.mu2);
 }
 
-void betaFixed(MachineData& m, ModelNotices& notices, CosineMemo& cosines) {
-  m.beta = m.betaref;
-  fluxStep(m, notices);
-  m.alpha = firingAngleFromAdvance(m);
-  if (m.alpha > pi) throw ModelStop{StopReason::AlphaAbove180};
-  const float cosval = float(cosines.of(m.alpha) + overlapTerm(m));
+void betaFixed(const Resolution& r) {
+  ConverterAngles& a = r.a;
+  a.beta = r.in.control.betaref;
+  fluxStep(r);
+  a.alpha = firingAngleFromAdvance(a.beta, r.f.delta);
+  if (a.alpha > pi) throw ModelStop{StopReason::AlphaAbove180};
+  const float cosval = float(r.cosines.of(a.alpha) + overlapTerm(r));
   // No guard angle solves the overlap: hold xhi at its minimum instead.
   if (outsideUnitRange(cosval)) {
-    m.xhi = m.xhimin;
-    return xhiFixed(m, notices, cosines);
+    a.xhi = r.in.xhimin;
+    return xhiFixed(r);
   }
   const float sinval = sineOf(cosval);
-  m.xhi = float(extendedAtan(Extended(sinval) / cosval));
-  if (m.xhi < 0.0f) m.xhi = float(Extended(pi) + m.xhi);
-  if (m.xhi < m.xhimin || std::isnan(m.xhi)) {
-    m.xhi = m.xhimin;
-    return xhiFixed(m, notices, cosines);
+  a.xhi = float(extendedAtan(Extended(sinval) / cosval));
+  if (a.xhi < 0.0f) a.xhi = float(Extended(pi) + a.xhi);
+  if (a.xhi < r.in.xhimin || std::isnan(a.xhi)) {
+    a.xhi = r.in.xhimin;
+    return xhiFixed(r);
   }
-  m.mu = float(Extended(m.alpha) - m.xhi);
-  checkOverlap(m);
-  m.mu2 = float(Extended(m.mu) / 2.0f);
-  m.rau = float((Extended(m.beta) - m.mu2) - Extended(pi) / 3.0f);
-  m.nu = float(Extended(m.rau) - m.delta);
+  a.mu = float(Extended(a.alpha) - a.xhi);
+  checkOverlap(a);
+  a.mu2 = float(Extended(a.mu) / 2.0f);
+  a.rau = float((Extended(a.beta) - a.mu2) - Extended(pi) / 3.0f);
+  a.nu = float(Extended(a.rau) - r.f.delta);
 }
 
 }  // namespace
@@ -96,17 +114,20 @@ float argument(float a, float b, ModelNotices& notices) {
   return b > 0 ? float(Extended(pi) / 2.0f - t) : float((3.0f * Extended(pi)) / 2.0f - t);
 }
 
-void resolveAngles(MachineData& m, ModelNotices& notices, CosineMemo& cosines) {
-  if (m.ControlMode <= 1.5f) {
-    betaFixed(m, notices, cosines);
+void resolveAngles(const DeviceParameters& d, const AngleResolutionInputs& in, CommutationFlux& flux,
+                   ConverterAngles& angles, ModelNotices& notices, CosineMemo& cosines) {
+  const Resolution r{d, in, flux, angles, notices, cosines};
+  if (in.control.ControlMode <= 1.5f) {
+    betaFixed(r);
   } else {
-    xhiFixed(m, notices, cosines);
+    xhiFixed(r);
   }
 }
 
-void resolveAngles(MachineData& m, ModelNotices& notices) {
+void resolveAngles(const DeviceParameters& d, const AngleResolutionInputs& in, CommutationFlux& flux,
+                   ConverterAngles& angles, ModelNotices& notices) {
   CosineMemo fresh;
-  resolveAngles(m, notices, fresh);
+  resolveAngles(d, in, flux, angles, notices, fresh);
 }
 
 }  // namespace msa

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-#include "data/machine_data.hpp"
+#include "data/device_parameters.hpp"
+#include "data/drive_state.hpp"
 #include "model/model_notices.hpp"
 #include "numeric/extended.hpp"
 
@@ -25,12 +26,26 @@ class CosineMemo {
   Extended lastCos_ = 1;  // cos(+0), the value for bits 0
 };
 
+// What the angle resolution reads besides the device: the control, the
+// lowest guard angle beta held fixed allows, the currents, the field flux
+// and the coefficients x and y.
+struct AngleResolutionInputs {
+  const Control& control;
+  float xhimin;
+  const Currents& currents;
+  float mfif;
+  const CommutationCoefficients& commutation;
+};
+
 // The commutation flux vector, its norm and angle, and the angles of the
-// converter for the present control mode (beta held fixed up to 1.5, xhi held
-// fixed above). Throws ModelStop when no admissible commutation exists; every
-// value assigned before the failing check stays in the record. The cosines
-// come from `cosines`; without one, each is evaluated afresh.
-void resolveAngles(MachineData& m, ModelNotices& notices, CosineMemo& cosines);
-void resolveAngles(MachineData& m, ModelNotices& notices);
+// converter for the control mode (beta held fixed up to 1.5, xhi held fixed
+// above, from the xhi `angles` holds). Throws ModelStop when no admissible
+// commutation exists; every value assigned before the failing check stays
+// in `flux` and `angles`. The cosines come from `cosines`; without one, each
+// is evaluated afresh.
+void resolveAngles(const DeviceParameters& d, const AngleResolutionInputs& in, CommutationFlux& flux,
+                   ConverterAngles& angles, ModelNotices& notices, CosineMemo& cosines);
+void resolveAngles(const DeviceParameters& d, const AngleResolutionInputs& in, CommutationFlux& flux,
+                   ConverterAngles& angles, ModelNotices& notices);
 
 }  // namespace msa

@@ -1,6 +1,6 @@
 #include "model/degrees.hpp"
 
-#include "data/machine_data.hpp"
+#include "data/constants.hpp"
 #include "numeric/extended.hpp"
 
 namespace msa {

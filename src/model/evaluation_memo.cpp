@@ -1,39 +1,42 @@
 #include "model/evaluation_memo.hpp"
 
 #include <bit>
-#include <cstddef>
 
 namespace msa {
 
-using namespace evaluation_fields;
+namespace {
 
-EvaluationInputs EvaluationInputs::of(const MachineData& m) {
-  EvaluationInputs in{};
-  std::size_t i = 0;
-  for (const Field f : kRead) in.bits[i++] = std::bit_cast<std::uint32_t>(m.*f);
-  if (m.ControlMode <= 1.5f) {
-    for (const Field f : kReadHoldingBeta) in.bits[i++] = std::bit_cast<std::uint32_t>(m.*f);
-  } else {
-    for (const Field f : kReadHoldingXhi) in.bits[i++] = std::bit_cast<std::uint32_t>(m.*f);
-  }
-  return in;
+using KeyBits = std::array<std::uint32_t, sizeof(EvaluationKey) / sizeof(std::uint32_t)>;
+static_assert(sizeof(EvaluationKey) == sizeof(KeyBits), "the key is floats alone");
+
+}  // namespace
+
+EvaluationKey EvaluationKey::of(const DriveState& s, float xhimin) {
+  const bool betaHeld = s.control.ControlMode <= 1.5f;
+  return {s.fluxes,
+          s.mfif,
+          s.commutation.x,
+          s.commutation.y,
+          s.commutation.z,
+          s.control.ControlMode,
+          betaHeld ? s.control.betaref : s.angles.xhi,
+          betaHeld ? xhimin : 0.0f};
 }
 
-bool EvaluationMemo::restore(const EvaluationInputs& inputs, MachineData& m) const {
-  for (const Entry& e : entries_) {
-    if (!e.filled || !(inputs == e.inputs)) continue;
-    for (std::size_t i = 0; i < e.results.size(); ++i) m.*kWritten[i] = e.results[i];
-    return true;
-  }
-  return false;
+bool operator==(const EvaluationKey& a, const EvaluationKey& b) {
+  return std::bit_cast<KeyBits>(a) == std::bit_cast<KeyBits>(b);
 }
 
-void EvaluationMemo::remember(const EvaluationInputs& inputs, const MachineData& m) {
+const ModelSolution* EvaluationMemo::find(const EvaluationKey& key) const {
+  for (const Entry& e : entries_)
+    if (e.filled && e.key == key) return &e.solution;
+  return nullptr;
+}
+
+void EvaluationMemo::remember(const EvaluationKey& key, const ModelSolution& solution) {
   Entry& e = entries_[next_];
   next_ = (next_ + 1) % entries_.size();
-  for (std::size_t i = 0; i < e.results.size(); ++i) e.results[i] = m.*kWritten[i];
-  e.inputs = inputs;
-  e.filled = true;
+  e = {true, key, solution};
 }
 
 }  // namespace msa

@@ -1,26 +1,29 @@
 #include "model/machine_formulas.hpp"
 
+#include "data/constants.hpp"
 #include "numeric/extended.hpp"
 
 namespace msa {
 
-float frictionTorque(const MachineData& m) { return float(Extended(m.omegam) * m.romegam); }
+float frictionTorque(const DeviceParameters& d, float omegam) { return float(Extended(omegam) * d.romegam); }
 
-float electromagneticTorque(const MachineData& m) {
-  return float((((-Extended(m.y)) * m.psidc - Extended(m.psiqc) * m.x) * m.p) * m.Idc);
+float electromagneticTorque(const DeviceParameters& d, const CommutationCoefficients& c, const CommutationFlux& f,
+                            float Idc) {
+  return float((((-Extended(c.y)) * f.psidc - Extended(f.psiqc) * c.x) * d.p) * Idc);
 }
 
-void firingAnglesFromGuard(MachineData& m) {
-  m.alpha1 = float(Extended(m.mu2) + m.xhi);
-  m.alpha = float(Extended(m.mu) + m.xhi);
+float damperResistance(const DeviceParameters& d, float coeffradd) {
+  return float(((Extended(d.M) * d.rA) / d.Lr) * coeffradd);
 }
 
-float firingAngleFromAdvance(const MachineData& m) {
-  return float((Extended(m.beta) - (5.0f * Extended(pi)) / 6.0f) - m.delta);
+FiringAngles firingAnglesFromGuard(const ConverterAngles& a) {
+  return {float(Extended(a.mu2) + a.xhi), float(Extended(a.mu) + a.xhi)};
 }
 
-float damperResistance(const MachineData& m) { return float(((Extended(m.M) * m.rA) / m.Lr) * m.coeffradd); }
+float firingAngleFromAdvance(float beta, float delta) {
+  return float((Extended(beta) - (5.0f * Extended(pi)) / 6.0f) - delta);
+}
 
-float overlapCentreAngle(const MachineData& m) { return float(((Extended(pi) / 2.0f) + m.xhi) + m.mu2); }
+float overlapCentreAngle(float xhi, float mu2) { return float(((Extended(pi) / 2.0f) + xhi) + mu2); }
 
 }  // namespace msa

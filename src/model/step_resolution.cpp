@@ -19,17 +19,20 @@ Extended spacing(float value) {
 
 }  // namespace
 
-float smallestTrustworthyStep(const MachineData& m) {
-  const Extended teSpacing = spacing(std::max(std::fabs(m.temin), std::fabs(m.temax)));
+float smallestTrustworthyStep(const DeviceParameters& d, const SimulationSettings& settings, const DriveState& start) {
+  const Extended teSpacing = spacing(std::max(std::fabs(settings.temin), std::fabs(settings.temax)));
   Extended bound = kStepSpacings * teSpacing;
-  const Extended acceleration = (magnitude(Extended(m.Cmec)) + std::fabs(m.Cfrot)) / m.J;
+  const Extended acceleration = (magnitude(Extended(start.Cmec)) + std::fabs(start.terms.Cfrot)) / d.J;
   if (isFinite(acceleration) && acceleration > 0) {
-    const Extended speedBound = kStepSpacings * spacing(m.omegam) / acceleration;
+    const Extended speedBound = kStepSpacings * spacing(start.omegam) / acceleration;
     if (speedBound > bound) bound = speedBound;
   }
   return isFinite(bound) ? float(bound) : 0.0f;
 }
 
-bool stepBelowTrustworthyRange(const MachineData& m) { return m.teinc < smallestTrustworthyStep(m); }
+bool stepBelowTrustworthyRange(const DeviceParameters& d, const SimulationSettings& settings,
+                               const DriveState& start) {
+  return settings.teinc < smallestTrustworthyStep(d, settings, start);
+}
 
 }  // namespace msa

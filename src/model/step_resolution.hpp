@@ -1,6 +1,8 @@
 #pragma once
 
-#include "data/machine_data.hpp"
+#include "data/device_parameters.hpp"
+#include "data/drive_state.hpp"
+#include "data/simulation_settings.hpp"
 
 namespace msa {
 
@@ -16,15 +18,16 @@ namespace msa {
 inline constexpr float kStepSpacings = 200.0f;
 
 // The smallest time step whose results the validation report vouches for, for
-// the settings and the starting state in `m`: kStepSpacings spacings of te at
+// the settings and the starting state of a run: kStepSpacings spacings of te at
 // the run's largest |te| (temin or temax), and kStepSpacings spacings of the
 // starting speed divided by the acceleration the shaft and friction torques
 // alone would give (J, Cmec, Cfrot). A term that cannot be formed (no torque,
 // no speed) does not count. 0 when neither can.
-float smallestTrustworthyStep(const MachineData& m);
+float smallestTrustworthyStep(const DeviceParameters& d, const SimulationSettings& settings, const DriveState& start);
 
 // True when teinc is below smallestTrustworthyStep: the run's results lose
 // precision to the float state and the user should be told.
-bool stepBelowTrustworthyRange(const MachineData& m);
+bool stepBelowTrustworthyRange(const DeviceParameters& d, const SimulationSettings& settings,
+                               const DriveState& start);
 
 }  // namespace msa

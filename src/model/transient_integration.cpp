@@ -27,87 +27,104 @@ struct Means {
   float iDmoy, iQmoy, udcmoy, uemoy, Cemmoy, Cfrotmoy;
 };
 
-StepStart takeStepStartCopies(const MachineData& m) {
-  return {m.te,  m.psid, m.psiq, m.psi, m.omegam, m.Idc, m.iD, m.iQ, m.udc,
-          m.ue,  m.Cem,  m.Cfrot, m.rau, m.mu,    m.nu,  m.xhi, m.beta};
+// What a run reads and does not change: the device, the settings.
+struct Run {
+  const DeviceParameters& d;
+  const SimulationSettings& settings;
+  ModelNotices& notices;
+  ModelMemo& memo;
+};
+
+StepStart takeStepStartCopies(const DriveState& s) {
+  return {s.te,  s.fluxes.psid, s.fluxes.psiq, s.fluxes.psi, s.omegam, s.currents.Idc, s.currents.iD, s.currents.iQ,
+          s.udc, s.terms.ue,    s.terms.Cem,   s.terms.Cfrot, s.angles.rau, s.angles.mu, s.angles.nu, s.angles.xhi,
+          s.angles.beta};
 }
 
 Means startMeans(const StepStart& s) { return {s.iD0, s.iQ0, s.udc0, s.ue0, s.Cem0, s.Cfrot0}; }
 
 float mean(float value, float start) { return float((Extended(value) + start) / 2.0f); }
 
-Means updateMeans(const MachineData& m, const StepStart& s) {
-  return {mean(m.iD, s.iD0), mean(m.iQ, s.iQ0), mean(m.udc, s.udc0),
-          mean(m.ue, s.ue0), mean(m.Cem, s.Cem0), mean(m.Cfrot, s.Cfrot0)};
+Means updateMeans(const DriveState& s, const StepStart& start) {
+  return {mean(s.currents.iD, start.iD0), mean(s.currents.iQ, start.iQ0), mean(s.udc, start.udc0),
+          mean(s.terms.ue, start.ue0),    mean(s.terms.Cem, start.Cem0),  mean(s.terms.Cfrot, start.Cfrot0)};
 }
 
 // Everything of an evaluation that follows from the state alone: currents,
 // angles, commutation and angle coefficients; taken from the memo when the
-// inputs repeat. A stop propagates before anything is remembered.
-void solveFromState(MachineData& m, ModelNotices& notices, ModelMemo& memo) {
-  const EvaluationInputs inputs = EvaluationInputs::of(m);
-  if (memo.evaluation.restore(inputs, m)) return;
+// key repeats. A stop propagates before anything is remembered.
+void solveFromState(const DeviceParameters& d, float xhimin, DriveState& s, ModelNotices& notices, ModelMemo& memo) {
+  const EvaluationKey key = EvaluationKey::of(s, xhimin);
+  if (const ModelSolution* remembered = memo.evaluation.find(key)) {
+    static_cast<ModelSolution&>(s) = *remembered;
+    return;
+  }
   CountedNotices counted(notices);
-  solveCurrents(m);
-  resolveAngles(m, counted, memo.cosines);
-  const AngleTrig& t = memo.trig.of(m);
-  commutationCoefficients(m, t);
-  angleCoefficients(m, t);
-  if (counted.count == 0) memo.evaluation.remember(inputs, m);
+  s.currents = solveCurrents(d, s.fluxes, s.mfif, s.commutation);
+  checkCurrent(s.currents);
+  resolveAngles(d, {s.control, xhimin, s.currents, s.mfif, s.commutation}, s.flux, s.angles, counted, memo.cosines);
+  const AngleTrig& t = memo.trig.of(s.angles);
+  s.commutation = commutationCoefficients(s.angles, t);
+  s.angleCoefficients = angleCoefficients(s.angles, s.commutation, t);
+  if (counted.count == 0) memo.evaluation.remember(key, s);
 }
 
-Means pass(MachineData& m, const StepStart& s, const Means& w, ModelNotices& notices, ModelMemo& memo) {
-  m.psid = float(Extended(s.psid0) - ((Extended(w.iDmoy) * m.rA) * m.teinc));
-  m.psiq = float(Extended(s.psiq0) - ((Extended(w.iQmoy) * m.rA) * m.teinc));
-  m.psi = float(((Extended(w.udcmoy) - w.uemoy) * m.teinc) + s.psi0);
-  m.omegam = float(((((Extended(w.Cemmoy) - w.Cfrotmoy) - m.Cmec) / m.J) * m.teinc) + s.omegam0);
-  m.omega = float(Extended(m.omegam) * m.p);
-  solveFromState(m, notices, memo);
-  m.drau = float((Extended(m.rau) - s.rau0) / m.teinc);
-  m.dmu = float((Extended(m.mu) - s.mu0) / m.teinc);
-  m.dnu = float((Extended(m.nu) - s.nu0) / m.teinc);
-  voltagesAndTorques(m);
-  return updateMeans(m, s);
+Means pass(const Run& run, DriveState& s, const StepStart& start, const Means& w) {
+  const DeviceParameters& d = run.d;
+  const float teinc = run.settings.teinc;
+  s.fluxes.psid = float(Extended(start.psid0) - ((Extended(w.iDmoy) * d.rA) * teinc));
+  s.fluxes.psiq = float(Extended(start.psiq0) - ((Extended(w.iQmoy) * d.rA) * teinc));
+  s.fluxes.psi = float(((Extended(w.udcmoy) - w.uemoy) * teinc) + start.psi0);
+  s.omegam = float(((((Extended(w.Cemmoy) - w.Cfrotmoy) - s.Cmec) / d.J) * teinc) + start.omegam0);
+  s.omega = float(Extended(s.omegam) * d.p);
+  solveFromState(d, run.settings.xhimin, s, run.notices, run.memo);
+  s.drau = float((Extended(s.angles.rau) - start.rau0) / teinc);
+  s.dmu = float((Extended(s.angles.mu) - start.mu0) / teinc);
+  s.dnu = float((Extended(s.angles.nu) - start.nu0) / teinc);
+  s.terms = voltagesAndTorques(d, s);
+  return updateMeans(s, start);
 }
 
 StepPoint startPoint(const StepStart& s) {
   return {s.te0, s.omegam0, s.mu0, s.xhi0, s.Idc0, s.beta0, s.udc0, s.Cem0};
 }
 
-StepPoint endPoint(const MachineData& m) { return {m.te, m.omegam, m.mu, m.xhi, m.Idc, m.beta, m.udc, m.Cem}; }
-
 }  // namespace
+
+StepPoint stepPointOf(const DriveState& s) {
+  return {s.te, s.omegam, s.angles.mu, s.angles.xhi, s.currents.Idc, s.angles.beta, s.udc, s.terms.Cem};
+}
 
 // With tft <= tdt the linear branch is never reached, so tft - tdt = 0 is
 // never divided by.
-void setSupplyVoltage(MachineData& m) {
-  if (m.te <= m.tdt) {
-    m.udc = m.Udc;
-  } else if (m.te >= m.tft) {
-    m.udc = m.Udcfin;
-  } else {
-    m.udc = float((((Extended(m.te) - m.tdt) * (Extended(m.Udcfin) - m.Udc)) / (Extended(m.tft) - m.tdt)) + m.Udc);
-  }
+float supplyVoltage(const SimulationSettings& settings, float Udc, float te) {
+  if (te <= settings.tdt) return Udc;
+  if (te >= settings.tft) return settings.Udcfin;
+  return float((((Extended(te) - settings.tdt) * (Extended(settings.Udcfin) - Udc)) /
+                (Extended(settings.tft) - settings.tdt)) +
+               Udc);
 }
 
-void evaluateModel(MachineData& m, ModelNotices& notices, ModelMemo& memo) {
-  solveFromState(m, notices, memo);
-  voltagesAndTorques(m);
+void evaluateModel(const DeviceParameters& d, float xhimin, DriveState& s, ModelNotices& notices, ModelMemo& memo) {
+  solveFromState(d, xhimin, s, notices, memo);
+  s.terms = voltagesAndTorques(d, s);
 }
 
-void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& observer) {
+void integrateTransient(const DeviceParameters& d, const SimulationSettings& settings, DriveState& s,
+                        ModelNotices& notices, StepObserver& observer) {
   ModelMemo memo;
-  m.te = m.temin;
+  const Run run{d, settings, notices, memo};
+  s.te = settings.temin;
   for (;;) {
-    const StepStart start = takeStepStartCopies(m);
-    evaluateModel(m, notices, memo);
-    m.te = float(Extended(m.te) + m.teinc);
-    setSupplyVoltage(m);
+    const StepStart start = takeStepStartCopies(s);
+    evaluateModel(d, settings.xhimin, s, notices, memo);
+    s.te = float(Extended(s.te) + settings.teinc);
+    s.udc = supplyVoltage(settings, s.Udc, s.te);
     Means means = startMeans(start);
-    for (int k = 0; k < kPassesPerStep; ++k) means = pass(m, start, means, notices, memo);
-    observer.stepDone(startPoint(start), endPoint(m));
-    if (m.te >= m.temax) return;
-    if (!(m.te > start.te0)) throw ModelStop{StopReason::TimeStalled};
+    for (int k = 0; k < kPassesPerStep; ++k) means = pass(run, s, start, means);
+    observer.stepDone(startPoint(start), stepPointOf(s));
+    if (s.te >= settings.temax) return;
+    if (!(s.te > start.te0)) throw ModelStop{StopReason::TimeStalled};
   }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "data/machine_data.hpp"
+#include "data/device_parameters.hpp"
+#include "data/drive_state.hpp"
+#include "data/simulation_settings.hpp"
 #include "model/evaluation_memo.hpp"
 #include "model/model_notices.hpp"
 
@@ -19,6 +21,9 @@ struct StepPoint {
   float Cem;     // Nm
 };
 
+// The point a state stands at.
+StepPoint stepPointOf(const DriveState& s);
+
 // Receives every finished time step, from its start to its end. The
 // integration does no input or output of its own: drawing, data files and
 // interruption are observers' business.
@@ -29,21 +34,23 @@ class StepObserver {
 };
 
 // The time-domain integration of a supply-voltage transient from te = temin
-// until te >= temax: each step copies the state, evaluates the model, moves
-// the time and the supply voltage on its ramp, then makes an Euler pass and
-// three trapezoidal corrections, each advancing psi, psid, psiq and omegam
-// and evaluating the model again. Model stops propagate as ModelStop. A time
+// until te >= temax, on the state `s`: each step copies the state, evaluates
+// the model, moves the time and the supply voltage on its ramp, then makes
+// an Euler pass and three trapezoidal corrections, each advancing psi, psid,
+// psiq and omegam and evaluating the model again. Model stops propagate as
+// ModelStop, `s` holding the state as it stood at the failing check. A time
 // step that does not make te grow ends the run after that step with a
 // ModelStop of its own, since te could never reach temax.
-void integrateTransient(MachineData& m, ModelNotices& notices, StepObserver& observer);
+void integrateTransient(const DeviceParameters& d, const SimulationSettings& settings, DriveState& s,
+                        ModelNotices& notices, StepObserver& observer);
 
 // One evaluation of the model from the present state and rates: currents,
 // angles, commutation and angle coefficients, voltages and torques. The state-
-// derived part is taken from `memo` when its inputs are those remembered.
-void evaluateModel(MachineData& m, ModelNotices& notices, ModelMemo& memo);
+// derived part is taken from `memo` when its key is a remembered one.
+void evaluateModel(const DeviceParameters& d, float xhimin, DriveState& s, ModelNotices& notices, ModelMemo& memo);
 
-// The supply voltage at the present time te: Udc until tdt, Udcfin from tft,
-// linear in between.
-void setSupplyVoltage(MachineData& m);
+// The supply voltage at the time te: Udc until tdt, Udcfin from tft, linear
+// in between.
+float supplyVoltage(const SimulationSettings& settings, float Udc, float te);
 
 }  // namespace msa

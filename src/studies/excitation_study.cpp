@@ -1,7 +1,6 @@
 #include "studies/excitation_study.hpp"
 
-#include "model/steady_state.hpp"
-#include "numeric/extended.hpp"
+#include "engine/excitation.hpp"
 #include "studies/iteration_screen.hpp"
 #include "studies/study_io.hpp"
 
@@ -9,56 +8,51 @@ namespace msa {
 
 namespace {
 
-void operatingPoint(Dialogue& d, MachineData& m) {
+ExcitationInputs askOperatingPoint(Dialogue& d, const DriveState& s) {
   d.clearScreen();
   d.print(Msg::ExcitationTitle, Ending::NewLine);
   d.newLine();
-  startExcitationStudy(m);
-  promptDegrees(d, Msg::PromptXhi, m.xhi);
-  d.parameterPrompt(Msg::PromptUdc, m.Udc);
-  d.parameterPrompt(Msg::PromptIdc, m.Idc);
-  promptRpm(d, Msg::PromptSpeed, m.omegam);
-  promptDegrees(d, Msg::PromptMu, m.mu);
-  excitationOperatingPoint(m);
+  ExcitationInputs in = excitationDefaults(s);
+  promptDegrees(d, Msg::PromptXhi, in.xhi);
+  d.parameterPrompt(Msg::PromptUdc, in.Udc);
+  d.parameterPrompt(Msg::PromptIdc, in.Idc);
+  promptRpm(d, Msg::PromptSpeed, in.omegam);
+  promptDegrees(d, Msg::PromptMu, in.mu);
+  return in;
+}
+
+void printFiringAngle(Dialogue& d, const ExcitationStudy& e) {
   d.newLine();
-  printValueLine(d, Msg::AlphaLine, degrees(m.alpha));
+  printValueLine(d, Msg::AlphaLine, e.alphaDegrees);
   d.pause();
 }
 
 // The closed form from the fundamentals of the phase current and the emfs.
-void chapterOne(Dialogue& d, MachineData& m, ModelNotices& notices) {
+void printChapterOne(Dialogue& d, const ClosedFormExcitation& c) {
   d.clearScreen();
   d.print(Msg::ChapterOneTitle, Ending::NewLine);
   d.newLine();
-  const FieldEmf emf = closedFormExcitation(m);
-  printValueLine(d, Msg::FundamentalCurrentLine, m.I1);
-  printValueLine(d, Msg::CommutationEmfLine, m.Ec);
-  printValueLine(d, Msg::CommutationFluxLine, float(Extended(m.Ec) / m.omega));
-  printValueLine(d, Msg::FieldEmfLine, m.Ef);
-  printValueLine(d, Msg::MfifProductLine, m.mfif);
+  printValueLine(d, Msg::FundamentalCurrentLine, c.I1);
+  printValueLine(d, Msg::CommutationEmfLine, c.Ec);
+  printValueLine(d, Msg::CommutationFluxLine, c.commutationFlux);
+  printValueLine(d, Msg::FieldEmfLine, c.Ef);
+  printValueLine(d, Msg::MfifProductLine, c.mfif);
   // A direction that cannot be found is reported here, after the emfs.
-  closedFormAngles(m, emf, notices);
-  printValueLine(d, Msg::DeltaLine, degrees(m.delta));
+  printIndeterminateArguments(d, c.notices);
+  printValueLine(d, Msg::DeltaLine, c.deltaDegrees);
   d.newLine();
   d.pause();
 }
 
-void newExcitation(Dialogue& d, MachineData& m) {
-  balancingExcitation(m);
-  printValueLine(d, Msg::RaddLine, m.Radd);
-  printValueLine(d, Msg::MfifLine, m.mfif);
-}
-
-void results(Dialogue& d, MachineData& m) {
+void printResults(Dialogue& d, const ExcitationResults& r) {
   d.print(Msg::IterationsEnd, Ending::NewLine);
   d.newLine();
-  excitationResults(m);
-  printValueLine(d, Msg::PsidLine, m.psid);
-  printValueLine(d, Msg::PsiqLine, m.psiq);
-  printValueLine(d, Msg::PsiLine, m.psi);
-  printValueLine(d, Msg::CemLine, m.Cem);
-  printFriction(d, m);
-  d.print(Msg::ShaftTorqueLine, {m.Cmec, float(Extended(m.omegam) * m.Cmec)}, Ending::NewLine);
+  printValueLine(d, Msg::PsidLine, r.psid);
+  printValueLine(d, Msg::PsiqLine, r.psiq);
+  printValueLine(d, Msg::PsiLine, r.psi);
+  printValueLine(d, Msg::CemLine, r.Cem);
+  printFriction(d, r.Cfrot, r.frictionLoss);
+  d.print(Msg::ShaftTorqueLine, {r.Cmec, r.shaftPower}, Ending::NewLine);
   d.newLine();
   d.pause();
 }
@@ -66,12 +60,15 @@ void results(Dialogue& d, MachineData& m) {
 }  // namespace
 
 void excitationStudy(Dialogue& d, MachineData& m) {
-  DialogueNotices notices(d);
-  operatingPoint(d, m);
-  chapterOne(d, m, notices);
-  askIterationChoice(d, m);
-  runIterations(d, m, notices, [&] { newExcitation(d, m); });
-  results(d, m);
+  const ExcitationInputs in = askOperatingPoint(d, m.state);
+  const ExcitationStudy e = excitation(m.device, m.state, in);
+  m.state = e.state;
+  printFiringAngle(d, e);
+  printChapterOne(d, e.closedForm);
+  askIterationChoice(d, m.settings);
+  printIterations(d, e.chapterTwo, IterationUnknown::Excitation, m.settings.choixIter);
+  if (e.chapterTwo.stop) throw *e.chapterTwo.stop;
+  printResults(d, *e.results);
 }
 
 }  // namespace msa

@@ -5,11 +5,11 @@
 
 namespace msa {
 
-// The field excitation mf.if a steady state needs: the operating point, the
-// closed-form estimate ("chapitre 1") and NITER iterations of the
-// sliding-circuit model ("chapitre 2") with the guard angle held fixed, then
-// the fluxes, torques and powers. Leaves ControlMode at 1 when it ends, at 2
-// when the model stops it.
+// Menu E, and the end of every data entry: the operating point asked, the
+// firing angle, the closed-form estimate ("chapitre 1"), the iterations
+// ("chapitre 2") and the fluxes, torques and powers, each screen printed
+// from what the engine computed. The state reached goes into the record;
+// a stop of the model is thrown as the StudyStop it reports.
 void excitationStudy(Dialogue& d, MachineData& m);
 
 }  // namespace msa

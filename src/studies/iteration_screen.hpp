@@ -1,20 +1,19 @@
 #pragma once
 
-#include <functional>
-
-#include "data/machine_data.hpp"
+#include "data/simulation_settings.hpp"
 #include "dialogue/dialogue.hpp"
-#include "model/model_notices.hpp"
+#include "engine/steady_iterations.hpp"
 
 namespace msa {
 
 // The "chapitre 2" screen shared by the excitation and supply-voltage
-// studies: the choice of waiting after each iteration, then NITER passes,
-// each printing the angles it starts from, computing and printing the
-// commutation coefficients, solving for the study's own unknown
-// (`unknown`), resolving the angles and printing the flux vector. There is
-// no convergence test: the count is fixed.
-void askIterationChoice(Dialogue& d, MachineData& m);
-void runIterations(Dialogue& d, MachineData& m, ModelNotices& notices, const std::function<void()>& unknown);
+// studies: the choice of waiting after each iteration, then the iterations
+// as they ran, each with the angles it starts from, the commutation
+// coefficients, the study's own unknown (`unknownLines`, printed from the
+// iteration), the notices of the angle resolution and the new flux vector.
+// An iteration the model stopped in ends with its notices.
+enum class IterationUnknown { Excitation, Current };
+void askIterationChoice(Dialogue& d, SimulationSettings& settings);
+void printIterations(Dialogue& d, const SteadyIterations& run, IterationUnknown unknown, float choixIter);
 
 }  // namespace msa

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "data/machine_data.hpp"
 #include "dialogue/host.hpp"
 #include "model/model_stop.hpp"
 #include "model/simulation_observer.hpp"
@@ -22,37 +21,28 @@ class InterruptCheck : public StepObserver {
   Host& host_;
 };
 
-// Hands every step to a few observers in the order they were added.
-class StepFanOut : public StepObserver {
+// Hands a run to a few observers in the order they were added; those that
+// follow whole runs are told its start and end too.
+class RunFanOut : public SimulationObserver {
  public:
   void add(StepObserver& observer) { observers_.push_back(&observer); }
+  void add(SimulationObserver& observer) {
+    observers_.push_back(&observer);
+    runObservers_.push_back(&observer);
+  }
+  void runStarted(const StepPoint& start) override {
+    for (SimulationObserver* observer : runObservers_) observer->runStarted(start);
+  }
   void stepDone(const StepPoint& start, const StepPoint& end) override {
     for (StepObserver* observer : observers_) observer->stepDone(start, end);
+  }
+  void runEnded() override {
+    for (SimulationObserver* observer : runObservers_) observer->runEnded();
   }
 
  private:
   std::vector<StepObserver*> observers_;
-};
-
-// The state a run starts from, as its first step will see it.
-StepPoint runStartPoint(const MachineData& m);
-
-// Tells a simulation observer (if any) that a run starts, and that it has
-// ended when the scope is left, whether by its end, a stop or the end of
-// the program.
-class FollowedRun {
- public:
-  FollowedRun(SimulationObserver* observer, const StepPoint& start) : observer_(observer) {
-    if (observer_ != nullptr) observer_->runStarted(start);
-  }
-  ~FollowedRun() {
-    if (observer_ != nullptr) observer_->runEnded();
-  }
-  FollowedRun(const FollowedRun&) = delete;
-  FollowedRun& operator=(const FollowedRun&) = delete;
-
- private:
-  SimulationObserver* observer_;
+  std::vector<SimulationObserver*> runObservers_;
 };
 
 }  // namespace msa

@@ -15,9 +15,9 @@ Msg stopMessage(StopReason reason) {
   return Msg::StopRequested;
 }
 
-void stopReport(Dialogue& d, const MachineData& m, const ModelStop& stop) {
+void stopReport(Dialogue& d, const StudyStop& stop) {
   d.moveCursor(4, 1);
-  d.print(stopMessage(stop.reason), {m.te, m.Idc});
+  d.print(stopMessage(stop.reason), {stop.te, stop.Idc});
   d.readAnswer();
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "data/machine_data.hpp"
 #include "dialogue/dialogue.hpp"
-#include "model/model_stop.hpp"
+#include "engine/study_stop.hpp"
 
 namespace msa {
 
@@ -11,6 +10,6 @@ Msg stopMessage(StopReason reason);
 
 // The message at row 4, column 1 over the present screen, with the time and
 // the dc current, and one answer line read and discarded.
-void stopReport(Dialogue& d, const MachineData& m, const ModelStop& stop);
+void stopReport(Dialogue& d, const StudyStop& stop);
 
 }  // namespace msa

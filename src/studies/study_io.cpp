@@ -1,25 +1,25 @@
 #include "studies/study_io.hpp"
 
-#include "numeric/extended.hpp"
+#include "engine/prompt_units.hpp"
 
 namespace msa {
 
 void promptDegrees(Dialogue& d, Msg prompt, float& angle) {
-  angle = float((Extended(angle) / pi) * 180.0f);
+  angle = degrees(angle);
   d.parameterPrompt(prompt, angle);
-  angle = float((Extended(angle) / 180.0f) * pi);
+  angle = angleFromDegrees(angle);
 }
 
 void promptRpm(Dialogue& d, Msg prompt, float& speed) {
-  speed = float((Extended(speed) / pi) * 30.0f);
+  speed = rpmShown(speed);
   d.parameterPrompt(prompt, speed);
-  speed = float((Extended(speed) / 30.0f) * pi);
+  speed = speedFromRpm(speed);
 }
 
 void printValueLine(Dialogue& d, Msg line, float value) { d.print(line, {value}, Ending::NewLine); }
 
-void printFriction(Dialogue& d, const MachineData& m) {
-  d.print(Msg::FrictionLine, {m.Cfrot, float(Extended(m.omegam) * m.Cfrot)}, Ending::NewLine);
+void printFriction(Dialogue& d, float Cfrot, float frictionLoss) {
+  d.print(Msg::FrictionLine, {Cfrot, frictionLoss}, Ending::NewLine);
 }
 
 void printControlChoice(Dialogue& d) {
@@ -27,6 +27,10 @@ void printControlChoice(Dialogue& d) {
   d.print(Msg::ControlChoice2, Ending::NewLine);
 }
 
-void DialogueNotices::indeterminateArgument() { d_.print(Msg::IndeterminateArgument, Ending::NewLine); }
+void printIndeterminateArguments(Dialogue& d, int count) {
+  for (int i = 0; i < count; ++i) d.print(Msg::IndeterminateArgument, Ending::NewLine);
+}
+
+void DialogueNotices::indeterminateArgument() { printIndeterminateArguments(d_, 1); }
 
 }  // namespace msa

@@ -1,7 +1,6 @@
 #include "studies/supply_voltage_study.hpp"
 
-#include "model/steady_state.hpp"
-#include "numeric/extended.hpp"
+#include "engine/supply_voltage.hpp"
 #include "studies/iteration_screen.hpp"
 #include "studies/study_io.hpp"
 
@@ -9,66 +8,40 @@ namespace msa {
 
 namespace {
 
-void steadyState(Dialogue& d, MachineData& m) {
+SupplyVoltageInputs askSteadyState(Dialogue& d, const MachineData& m) {
   d.clearScreen();
   d.print(Msg::SteadyStateTitle, Ending::NewLine);
   d.newLine();
-  startSupplyVoltageStudy(m);
-  promptRpm(d, Msg::PromptSpeed, m.omegam);
-  d.parameterPrompt(Msg::PromptShaftTorque, m.Cmec);
-  requestedTorques(m);
-  printFriction(d, m);
-  printValueLine(d, Msg::CemLine, m.Cem);
+  SupplyVoltageInputs in = supplyVoltageDefaults(m.state, m.state.control.ControlMode);
+  promptRpm(d, Msg::PromptSpeed, in.omegam);
+  d.parameterPrompt(Msg::PromptShaftTorque, in.Cmec);
+  const RequestedTorques torques = requestedTorques(m.device, in.omegam, in.Cmec);
+  printFriction(d, torques.Cfrot, torques.frictionLoss);
+  printValueLine(d, Msg::CemLine, torques.Cem);
   d.newLine();
-  d.parameterPrompt(Msg::PromptFieldFlux, m.mfif);
-  fieldEmf(m);
-  printValueLine(d, Msg::FieldVoltageLine, m.Ef);
+  d.parameterPrompt(Msg::PromptFieldFlux, in.mfif);
+  printValueLine(d, Msg::FieldVoltageLine, fieldEmf(torques.omega, in.mfif));
   d.newLine();
   printControlChoice(d);
-  d.parameterPrompt(Msg::PromptControlChoice, m.ControlMode);
+  d.parameterPrompt(Msg::PromptControlChoice, in.ControlMode);
   d.newLine();
-}
-
-void referenceAndStartAngles(Dialogue& d, MachineData& m) {
-  const bool betaHeld = m.ControlMode < 1.5f;
-  if (betaHeld) {
-    m.betaref = degrees(m.beta);
-    d.parameterPrompt(Msg::PromptBetaref, m.betaref);
-    m.betaref = float((Extended(m.betaref) / 180.0f) * pi);
-    m.beta = m.betaref;
-  } else {
-    m.xhiref = degrees(m.xhi);
-    d.parameterPrompt(Msg::PromptXhiref, m.xhiref);
-    m.xhiref = float((Extended(m.xhiref) / 180.0f) * pi);
-    m.xhi = m.xhiref;
-  }
-  promptDegrees(d, Msg::PromptStartMu, m.mu);
-  m.mu2 = float(Extended(m.mu) / 2.0f);
-  promptDegrees(d, Msg::PromptStartDelta, m.delta);
+  // The reference offered is the angle the chosen mode holds.
+  in.reference = supplyVoltageDefaults(m.state, in.ControlMode).reference;
+  promptDegrees(d, asksForBeta(in.ControlMode) ? Msg::PromptBetaref : Msg::PromptXhiref, in.reference);
+  promptDegrees(d, Msg::PromptStartMu, in.mu);
+  promptDegrees(d, Msg::PromptStartDelta, in.delta);
   d.newLine();
-  if (betaHeld) {
-    startAnglesBetaHeld(m);
-  } else {
-    startAnglesXhiHeld(m);
-  }
   d.pause();
+  return in;
 }
 
-// The current that gives the electromagnetic torque, with the flux vector of
-// the previous pass.
-void newCurrent(Dialogue& d, MachineData& m) {
-  torqueCurrent(m);
-  printValueLine(d, Msg::RaddLine, m.Radd);
-}
-
-void results(Dialogue& d, MachineData& m) {
+void printResults(Dialogue& d, const SupplyVoltageResults& r) {
   d.print(Msg::IterationsEnd, Ending::NewLine);
   d.newLine();
-  supplyVoltageResults(m);
-  printValueLine(d, Msg::SupplyVoltageLine, m.udc);
-  printValueLine(d, Msg::PsidLine, m.psid);
-  printValueLine(d, Msg::PsiqLine, m.psiq);
-  printValueLine(d, Msg::PsiLine, m.psi);
+  printValueLine(d, Msg::SupplyVoltageLine, r.udc);
+  printValueLine(d, Msg::PsidLine, r.psid);
+  printValueLine(d, Msg::PsiqLine, r.psiq);
+  printValueLine(d, Msg::PsiLine, r.psi);
   d.newLine();
   d.pause();
 }
@@ -76,12 +49,13 @@ void results(Dialogue& d, MachineData& m) {
 }  // namespace
 
 void supplyVoltageStudy(Dialogue& d, MachineData& m) {
-  DialogueNotices notices(d);
-  steadyState(d, m);
-  referenceAndStartAngles(d, m);
-  askIterationChoice(d, m);
-  runIterations(d, m, notices, [&] { newCurrent(d, m); });
-  results(d, m);
+  const SupplyVoltageInputs in = askSteadyState(d, m);
+  const SupplyVoltageStudy u = supplyVoltage(m.device, m.settings.xhimin, m.state, in);
+  m.state = u.state;
+  askIterationChoice(d, m.settings);
+  printIterations(d, u.chapterTwo, IterationUnknown::Current, m.settings.choixIter);
+  if (u.chapterTwo.stop) throw *u.chapterTwo.stop;
+  printResults(d, *u.results);
 }
 
 }  // namespace msa

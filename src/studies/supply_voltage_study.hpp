@@ -5,10 +5,12 @@
 
 namespace msa {
 
-// The dc supply voltage that sustains a steady state given by speed, shaft
-// torque and field flux, with beta or xhi held fixed as the user chooses:
-// NITER passes that find the current giving the torque, then udcini (which
-// becomes Udc) and the fluxes a following simulation starts from.
+// Menu U: the speed and shaft torque asked, the torques they need, the field
+// flux asked and its emf, the control mode and its reference, the starting
+// overlap and flux angle, the iterations ("chapitre 2"), then udcini (which
+// becomes Udc) and the fluxes a following simulation starts from. The state
+// reached goes into the record; a stop of the model is thrown as the
+// StudyStop it reports.
 void supplyVoltageStudy(Dialogue& d, MachineData& m);
 
 }  // namespace msa

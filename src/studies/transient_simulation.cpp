@@ -5,9 +5,8 @@
 
 #include "diagram/curve_plotter.hpp"
 #include "diagram/transient_diagram.hpp"
-#include "model/dynamics.hpp"
+#include "engine/simulation.hpp"
 #include "model/step_resolution.hpp"
-#include "model/transient_integration.hpp"
 #include "studies/run_observers.hpp"
 #include "studies/study_io.hpp"
 
@@ -15,54 +14,54 @@ namespace msa {
 
 namespace {
 
-void chooseControl(Dialogue& d, MachineData& m) {
+SimulationInputs chooseControl(Dialogue& d, MachineData& m) {
+  SimulationInputs in = simulationDefaults(m.state);
   d.clearScreen();
   d.newLine();
   printControlChoice(d);
-  d.parameterPrompt(Msg::PromptControlChoice, m.ControlMode);
+  d.parameterPrompt(Msg::PromptControlChoice, in.ControlMode);
   d.newLine();
-  if (m.ControlMode < 1.5f) {
+  if (holdsBeta(in.ControlMode)) {
     d.print(Msg::BetaHeldTitle, Ending::NewLine);
-    m.betaref = m.beta;
-    promptDegrees(d, Msg::PromptXhimin, m.xhimin);
+    promptDegrees(d, Msg::PromptXhimin, m.settings.xhimin);
   } else {
     d.print(Msg::XhiHeldTitle, Ending::NewLine);
-    m.xhiref = m.xhi;
   }
   d.pause();
+  return in;
 }
 
-void showStartingPoint(Dialogue& d, const MachineData& m) {
+void showStartingPoint(Dialogue& d, const DriveState& s) {
   d.print(Msg::TransientTitle, Ending::NewLine);
   d.newLine();
-  printValueLine(d, Msg::InitialPsiLine, m.psi);
-  printValueLine(d, Msg::InitialPsidLine, m.psid);
-  printValueLine(d, Msg::InitialPsiqLine, m.psiq);
+  printValueLine(d, Msg::InitialPsiLine, s.fluxes.psi);
+  printValueLine(d, Msg::InitialPsidLine, s.fluxes.psid);
+  printValueLine(d, Msg::InitialPsiqLine, s.fluxes.psiq);
   d.newLine();
-  printValueLine(d, Msg::InitialRauLine, degrees(m.rau));
-  printValueLine(d, Msg::InitialMuLine, degrees(m.mu));
-  printValueLine(d, Msg::InitialNuLine, degrees(m.nu));
+  printValueLine(d, Msg::InitialRauLine, degrees(s.angles.rau));
+  printValueLine(d, Msg::InitialMuLine, degrees(s.angles.mu));
+  printValueLine(d, Msg::InitialNuLine, degrees(s.angles.nu));
   d.newLine();
 }
 
-void askSettings(Dialogue& d, MachineData& m) {
-  d.parameterPrompt(Msg::PromptDrau, m.drau);
-  d.parameterPrompt(Msg::PromptDmu, m.dmu);
-  d.parameterPrompt(Msg::PromptDnu, m.dnu);
+void askSettings(Dialogue& d, SimulationInputs& in, float Udc, SimulationSettings& s) {
+  d.parameterPrompt(Msg::PromptDrau, in.drau);
+  d.parameterPrompt(Msg::PromptDmu, in.dmu);
+  d.parameterPrompt(Msg::PromptDnu, in.dnu);
   d.newLine();
-  printValueLine(d, Msg::InitialUdcLine, m.Udc);
-  d.parameterPrompt(Msg::PromptUdcfin, m.Udcfin);
+  printValueLine(d, Msg::InitialUdcLine, Udc);
+  d.parameterPrompt(Msg::PromptUdcfin, s.Udcfin);
   d.newLine();
-  d.parameterPrompt(Msg::PromptTemin, m.temin);
-  d.parameterPrompt(Msg::PromptTdt, m.tdt);
-  d.parameterPrompt(Msg::PromptTft, m.tft);
-  d.parameterPrompt(Msg::PromptTemax, m.temax);
-  d.parameterPrompt(Msg::PromptTeinc, m.teinc);
+  d.parameterPrompt(Msg::PromptTemin, s.temin);
+  d.parameterPrompt(Msg::PromptTdt, s.tdt);
+  d.parameterPrompt(Msg::PromptTft, s.tft);
+  d.parameterPrompt(Msg::PromptTemax, s.temax);
+  d.parameterPrompt(Msg::PromptTeinc, s.teinc);
   // The graduations are offered at 0.5 s and 0.2 p.u. every time.
-  m.dtgrad = 0.5f;
-  d.parameterPrompt(Msg::PromptDtgrad, m.dtgrad);
-  m.dygrad = 0.2f;
-  d.parameterPrompt(Msg::PromptDygrad, m.dygrad);
+  s.dtgrad = 0.5f;
+  d.parameterPrompt(Msg::PromptDtgrad, s.dtgrad);
+  s.dygrad = 0.2f;
+  d.parameterPrompt(Msg::PromptDygrad, s.dygrad);
 }
 
 // Draws each finished step on the diagram and lets the window show it.
@@ -84,11 +83,12 @@ class DiagramPlotter : public StepObserver {
 // range whose results the float state keeps (the screens stay as they are).
 class StepNotice {
  public:
-  StepNotice(Dialogue& d, const MachineData& m) : host_(d.host()), shown_(stepBelowTrustworthyRange(m)) {
+  StepNotice(Dialogue& d, const MachineData& m, const DriveState& start)
+      : host_(d.host()), shown_(stepBelowTrustworthyRange(m.device, m.settings, start)) {
     if (!shown_) return;
     char step[32], least[32];
-    std::snprintf(step, sizeof step, "%.3g", double(m.teinc));
-    std::snprintf(least, sizeof least, "%.2g", double(smallestTrustworthyStep(m)));
+    std::snprintf(step, sizeof step, "%.3g", double(m.settings.teinc));
+    std::snprintf(least, sizeof least, "%.2g", double(smallestTrustworthyStep(m.device, m.settings, start)));
     host_.runNotice(fillPlaceholders(d.text(Msg::SmallStepNotice), {step, least}));
   }
   ~StepNotice() {
@@ -104,28 +104,28 @@ class StepNotice {
 
 }  // namespace
 
-void drawAndIntegrate(Dialogue& d, MachineData& m, SimulationObserver* data) {
+void drawAndSimulate(Dialogue& d, MachineData& m, const DriveState& start, SimulationObserver* data) {
   DialogueNotices notices(d);
-  const WorldWindow world = drawDiagram(d, m);
+  const WorldWindow world = drawDiagram(d, m.settings);
   DiagramPlotter plotter(d, world);
-  StepFanOut observers;
+  RunFanOut observers;
   observers.add(plotter);
   if (data != nullptr) observers.add(*data);
   InterruptCheck interrupt(d.host());
   observers.add(interrupt);
-  const FollowedRun followed(data, runStartPoint(m));
-  integrateTransient(m, notices, observers);
+  const SimulationRun run = simulate(m.device, m.settings, start, observers, notices);
+  m.state = run.state;
+  if (run.stop) throw *run.stop;
 }
 
 void transientSimulation(Dialogue& d, MachineData& m, SimulationObserver* data) {
-  chooseControl(d, m);
-  voltagesAndTorques(m);
-  showStartingPoint(d, m);
-  askSettings(d, m);
-  const StepNotice notice(d, m);
-  drawAndIntegrate(d, m, data);
+  SimulationInputs in = chooseControl(d, m);
+  showStartingPoint(d, m.state);
+  askSettings(d, in, m.state.Udc, m.settings);
+  const DriveState start = simulationStart(m.device, m.state, in);
+  const StepNotice notice(d, m, start);
+  drawAndSimulate(d, m, start, data);
   d.readAnswer();
-  m.Udc = m.Udcfin;
 }
 
 }  // namespace msa

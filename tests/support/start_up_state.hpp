@@ -5,7 +5,7 @@
 
 #include "app/screens.hpp"
 #include "dialogue/dialogue.hpp"
-#include "model/dynamics.hpp"
+#include "engine/simulation.hpp"
 #include "studies/excitation_study.hpp"
 
 namespace msa {
@@ -28,13 +28,13 @@ inline MachineData stateAfterStartUp() {
   return m;
 }
 
-// What the set-up dialogue of menu S leaves when every answer is Enter.
-inline MachineData simulationStart() {
+// What the set-up dialogue of menu S leaves when every answer is Enter: the
+// state a run starts from.
+inline MachineData defaultRunStart() {
   MachineData m = stateAfterStartUp();
-  m.betaref = m.beta;
-  m.dtgrad = 0.5f;
-  m.dygrad = 0.2f;
-  voltagesAndTorques(m);
+  m.settings.dtgrad = 0.5f;
+  m.settings.dygrad = 0.2f;
+  m.state = simulationStart(m.device, m.state, simulationDefaults(m.state));
   return m;
 }
 
