@@ -3,7 +3,8 @@
 present program.
 
   - every relative link and image of README.md and docs/*.md leads to a file
-    (and to a heading, for a link with #);
+    (and to a heading, for a link with #), and every file they name by its
+    path exists;
   - every option that --help gives (msa-headless, and msa when given) appears
     in both guides;
   - every screen text a guide quotes as <samp>...</samp> is a text of the
@@ -80,6 +81,23 @@ def check_links():
                 problems.append(f"{shown}: the link {target} leads to no file")
             elif anchor and where.endswith(".md") and anchor not in heading_slugs(where):
                 problems.append(f"{shown}: the link {target} leads to no heading")
+    return problems
+
+
+def check_named_files():
+    """Every file of the repository a document names by its path (in
+    backticks), from the top or from src/."""
+    problems = []
+    for path in documents():
+        with open(path, encoding="utf-8") as f:
+            named = re.findall(r"`((?:[\w.-]+/)+[\w.-]+\.(?:cpp|hpp|py|sh|mjs|cmake|keys|md|txt|json))`", f.read())
+        for name in sorted(set(named)):
+            first = name.split("/")[0]
+            if re.search(r"[A-Z]{3,}", name) or not any(
+                    os.path.isdir(os.path.join(ROOT, base, first)) for base in ("", "src")):
+                continue  # a placeholder (guide.LANG.md), or a file inside a package
+            if not any(os.path.exists(os.path.join(ROOT, base, name)) for base in ("", "src")):
+                problems.append(f"{os.path.relpath(path, ROOT)} names {name}, which does not exist")
     return problems
 
 
@@ -169,8 +187,8 @@ def main():
     args = parser.parse_args()
     headless = os.path.abspath(args.headless)
     programs = [headless] + ([os.path.abspath(args.window)] if args.window else [])
-    problems = (check_links() + check_options(programs) + check_quotes() + check_layout_table()
-                + check_versions())
+    problems = (check_links() + check_named_files() + check_options(programs) + check_quotes()
+                + check_layout_table() + check_versions())
     if not args.quick:
         problems += make_guide.check(make_guide.generate(headless))
     for problem in problems:
