@@ -39,6 +39,10 @@ msa_gzip(${MSA_PACKAGING_DIR}/debian/changelog.in changelog)
 add_custom_target(msa-compressed-docs ALL DEPENDS ${MSA_COMPRESSED})
 install(FILES ${MSA_GENERATED}/changelog.gz ${MSA_PACKAGING_DIR}/debian/copyright
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The HTML manual: /usr/share/doc/msa/guide.en.html, guide.fr.html and the rest.
+if(MSA_MANUAL_DIR)
+  install(DIRECTORY ${MSA_MANUAL_DIR}/ DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
 install(FILES ${MSA_PACKAGING_DIR}/debian/lintian-overrides
   DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME msa)
 

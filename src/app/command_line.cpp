@@ -136,6 +136,11 @@ std::string usageText(ProgramKind program) {
         "  {BREAK}  stop the simulation that runs when it comes next\n"
         "  {{       a brace\n";
   }
+  text +=
+      "\n"
+      "user's guide: guide.en.html (French: guide.fr.html), in /usr/share/doc/msa\n"
+      "  on Debian, in the folder manual beside msa.exe on Windows, in the page's\n"
+      "  help, and as docs/guide.en.md in the sources\n";
   return text;
 }
 

@@ -26,6 +26,11 @@ fail() { echo "web check: FAIL: $*" >&2; exit 1; }
 page="$(bash tools/web/build.sh "$dir" | tail -n 1)"
 headless="$dir/msa/msa-headless.js"
 [ -f "$page/msa.js" ] && [ -f "$headless" ] || fail "tools/web/build.sh made no page or msa-headless.js"
+# The HTML manual the page's help links, in both languages.
+for lang in en fr; do
+  grep -q "manual/guide.$lang.html" "$page/index.html" && [ -s "$page/manual/guide.$lang.html" ] ||
+    fail "the page's help does not lead to manual/guide.$lang.html"
+done
 
 # puppeteer-core as the lock file pins it, installed again only when the
 # lock file changed; it drives the system's chromium, it downloads none.
