@@ -66,7 +66,7 @@ done_step
 # What a package may leave on the system: the folders it installs into.
 snapshot() {
   find /usr/bin /usr/share/applications /usr/share/icons/hicolor /usr/share/man/man1 \
-    /usr/share/man/fr/man1 /usr/share/metainfo /usr/share/doc /usr/share/lintian/overrides \
+    /usr/share/man/fr/man1 /usr/share/metainfo /usr/share/doc /usr/share/doc-base /usr/share/lintian/overrides \
     -xdev 2>/dev/null | grep -v '\.cache$' | sort
 }
 
