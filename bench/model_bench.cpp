@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "model/evaluation.hpp"
 #include "model/transient_integration.hpp"
 #include "results/simulation_log.hpp"
 #include "studies/transient_simulation.hpp"

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "model/model_stop.hpp"
+#include "model/evaluation.hpp"
 #include "model/transient_integration.hpp"
 #include "support/silent_notices.hpp"
 #include "support/start_up_state.hpp"

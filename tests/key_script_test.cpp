@@ -48,7 +48,11 @@ TEST(KeyScript, TurnsTheScriptIntoKeyPresses) {
       {"\xF4\x90\x80\x80y", {ch('y')}},                        // past U+10FFFF
       {std::string("a\0b", 3), {ch('a'), ch('b')}},
       {"a\bb\x1B\x7F", {ch('a'), sp(K::Backspace), ch('b'), sp(K::Escape), code(127)}},  // as {BS} {ESC} ⌂
-      {"{SAVE}x{BREAK}", {ch('x')}},  // commands are no keys
+      {"{SAVE}x{BREAK}{BREAK 12}", {ch('x')}},  // commands are no keys
+      {"{BREAK }{BREAK -1}{BREAK 1x}", {ch('{'), ch('B'), ch('R'), ch('E'), ch('A'), ch('K'), ch(' '), ch('}'),
+                                        ch('{'), ch('B'), ch('R'), ch('E'), ch('A'), ch('K'), ch(' '), ch('-'),
+                                        ch('1'), ch('}'), ch('{'), ch('B'), ch('R'), ch('E'), ch('A'), ch('K'),
+                                        ch(' '), ch('1'), ch('x'), ch('}')}},  // a step is digits only
   };
   for (const auto& s : scripts) {
     const auto keys = parseKeyScript(s.text);
@@ -63,7 +67,8 @@ TEST(KeyScript, CommandsComeInTheirPlaceAndEveryKeyIsWrittenBackAsItself) {
                                        ScriptKey::of(ch('V')), ScriptKey::of(ch('E')), ScriptKey::of(sp(K::Enter))};
   EXPECT_EQ(items, expected);
 
-  std::vector<ScriptKey> all{ScriptKey::save(), ScriptKey::interrupt()};
+  std::vector<ScriptKey> all{ScriptKey::save(), ScriptKey::interrupt(), ScriptKey::interrupt(1),
+                             ScriptKey::interrupt(18446744073709551615u)};
   for (int c = 1; c < 256; ++c) all.push_back(ScriptKey::of(code(c)));
   for (K kind : {K::Enter, K::Backspace, K::Delete, K::Left, K::Right, K::Up, K::Down, K::Home, K::End, K::Tab,
                  K::Escape})
@@ -73,6 +78,20 @@ TEST(KeyScript, CommandsComeInTheirPlaceAndEveryKeyIsWrittenBackAsItself) {
   const auto back = parseScript(text);
   EXPECT_EQ(std::vector<ScriptKey>(back.begin(), back.end()), all);
   EXPECT_EQ(scriptText(ScriptKey::of(ch('{'))) + scriptText(ScriptKey::of(sp(K::Enter))), "{{\n");
+}
+
+// A bare {BREAK} stops the run at its first step; {BREAK n} at its n-th; a
+// break never meets a run's step when keys come first (it is then dropped).
+TEST(KeyScript, BreaksAreTakenAtTheirStep) {
+  ScriptedKeys keys(parseScript("{BREAK}{BREAK 3}a{BREAK 2}b"));
+  EXPECT_TRUE(keys.takeBreak(1));
+  EXPECT_FALSE(keys.takeBreak(1));
+  EXPECT_FALSE(keys.takeBreak(2));
+  EXPECT_TRUE(keys.takeBreak(3));
+  EXPECT_FALSE(keys.takeBreak(4));  // a key comes next
+  EXPECT_EQ(keys.nextKey({}), ch('a'));
+  EXPECT_EQ(keys.nextKey({}), ch('b'));  // the run that {BREAK 2} waited for never came
+  EXPECT_TRUE(keys.empty());
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #    screens, and its save the same PNG; --play types them again and hands
 #    the keyboard back, recording going on,
 #  - Escape, Pause and Ctrl+Break stop a running simulation (the report on
-#    row 4),
+#    row 4), and the record replays each run to the step it stopped at,
 #  - without a display, or with one named that is not there, msa ends at
 #    once with status 1 and one line that says which.
 # Needs: Xvfb (xvfb), xdotool, xwd (x11-apps), xclip, python3.
@@ -315,12 +315,27 @@ start_msa dummy --play "$WORK/long-run.keys" --record "$WORK/long-run-record.key
 for stop_key in Escape Pause ctrl+Pause; do
   [[ $stop_key == Escape ]] || send_keys "{ENTER}$RUN_SET_UP{ENTER}{ENTER}{ENTER}"
   eventually running || fail "no simulation running before $stop_key"
+  sleep 0.5  # well into the run
   xdotool key "$stop_key"
   eventually stopped || fail "$stop_key does not stop the simulation"
+  xwd -silent -id "$WINDOW" >"$WORK/stopped-$stop_key.xwd"
 done
 send_keys "{ENTER}f{ENTER}"
 expect_exit_zero "after stopped simulations"
-[[ $(grep -o '{BREAK}' "$WORK/long-run-record.keys" | wc -l) -eq 3 ]] || fail "the stops are not in the record"
+[[ $(grep -oE '\{BREAK [0-9]+\}' "$WORK/long-run-record.keys" | wc -l) -eq 3 ]] ||
+  fail "the stops are not in the record with their steps: $(grep -o '{BREAK[^}]*}' "$WORK/long-run-record.keys")"
+# The record replays each run to the step where it was stopped: the same
+# diagram, the same report, pixel for pixel.
+mkdir "$WORK/stopped"
+"$HEADLESS" --pictures "$WORK/stopped" <"$WORK/long-run-record.keys" >"$WORK/stopped.transcript"
+stop_reads=($(awk '/^=== read / { read = $3; row = 0; next } { if (++row == 4 && $0 ~ /^ arrêt demandé/) print read }' \
+  "$WORK/stopped.transcript"))
+[[ ${#stop_reads[@]} -eq 3 ]] || fail "the record's replay stops ${#stop_reads[@]} runs"
+for k in 0 1 2; do
+  stop_key=$(echo Escape Pause ctrl+Pause | cut -d' ' -f$((k + 1)))
+  compare_picture "$WORK/stopped-$stop_key.xwd" "$WORK/stopped/read-${stop_reads[$k]}.pgm" 2>"$WORK/stopped-$k.log" ||
+    fail "the run stopped by $stop_key replays to another picture: $(cat "$WORK/stopped-$k.log")"
+done
 
 # ------------------------------------------------------------ no display --
 status=0

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -22,9 +23,10 @@ class Host {
   // Called often during a long computation that reads no keys: a window host
   // shows the picture now and then and keeps its events flowing.
   virtual void pictureChanged(const Screen&) {}
-  // Asked after every simulation step: true, once, when the user has asked
-  // for the running simulation to stop.
-  virtual bool interruptRequested() { return false; }
+  // Asked after every simulation step, with the steps the run has finished:
+  // true, once, when the user has asked for the running simulation to stop
+  // (a host that records the session writes where it took effect).
+  virtual bool interruptRequested(std::uint64_t /*step*/) { return false; }
   // A notice that holds for the simulation about to run, told outside the
   // text grid so that no screen changes (a window's title bar, the headless
   // driver's standard error); called again with "" when the run is over.

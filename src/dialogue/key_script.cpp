@@ -1,6 +1,7 @@
 #include "dialogue/key_script.hpp"
 
 #include <array>
+#include <limits>
 #include <utility>
 
 #include "dialogue/cp437.hpp"
@@ -22,8 +23,28 @@ constexpr std::array<std::pair<std::u32string_view, ScriptKey>, 13> kNamed{{
     {U"BREAK", ScriptKey::interrupt()},
 }};
 
+// "{BREAK n}" with n a whole number that fits 64 bits (digits only, no
+// sign, the one blank after the name), moving `i` to its closing brace.
+std::optional<ScriptKey> breakAtStepAt(const std::u32string& text, std::size_t& i) {
+  constexpr std::u32string_view kOpening = U"{BREAK ";
+  constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+  if (text.compare(i, kOpening.size(), kOpening) != 0) return std::nullopt;
+  std::uint64_t step = 0;
+  std::size_t j = i + kOpening.size();
+  const std::size_t first = j;
+  for (; j < text.size() && text[j] >= U'0' && text[j] <= U'9'; ++j) {
+    const auto digit = static_cast<std::uint64_t>(text[j] - U'0');
+    if (step > (kMax - digit) / 10) return std::nullopt;
+    step = step * 10 + digit;
+  }
+  if (j == first || j >= text.size() || text[j] != U'}') return std::nullopt;
+  i = j;
+  return ScriptKey::interrupt(step);
+}
+
 // The named element a brace at `i` opens, moving `i` to its closing brace.
 std::optional<ScriptKey> namedAt(const std::u32string& text, std::size_t& i) {
+  if (const auto stop = breakAtStepAt(text, i)) return stop;
   for (const auto& [name, item] : kNamed) {
     const std::size_t close = i + 1 + name.size();
     if (close < text.size() && text[close] == U'}' && text.compare(i + 1, name.size(), name) == 0) {
@@ -79,6 +100,7 @@ std::deque<Key> parseKeyScript(std::string_view utf8) {
 }
 
 std::string scriptText(ScriptKey item) {
+  if (item.command == Command::Break && item.step != 0) return "{BREAK " + std::to_string(item.step) + "}";
   for (const auto& [name, named] : kNamed) {
     if (named == item && named.key.kind != K::Enter) {
       std::string text = "{";
@@ -105,8 +127,8 @@ std::optional<Key> ScriptedKeys::nextKey(const std::function<void()>& save) {
   return std::nullopt;
 }
 
-bool ScriptedKeys::takeBreak() {
-  if (items_.empty() || items_.front().command != Command::Break) return false;
+bool ScriptedKeys::takeBreak(std::uint64_t step) {
+  if (items_.empty() || items_.front().command != Command::Break || step < items_.front().step) return false;
   items_.pop_front();
   return true;
 }

@@ -19,7 +19,9 @@ namespace msa {
 // U+007F and U+2302 both type code 127); special keys are written in braces
 // ({BS} {DEL} {LEFT} {RIGHT} {UP} {DOWN} {HOME} {END} {TAB} {ESC} {ENTER}),
 // as are the two commands to the host ({SAVE} saves the results, {BREAK}
-// stops a running simulation); {{ is a literal brace, a brace before
+// stops a running simulation after its first step, {BREAK n} after its n-th:
+// where a stop by hand took effect, so that a recorded session replays to
+// the same screen); {{ is a literal brace, a brace before
 // anything else is typed as it stands, and characters without a code page
 // 437 code (or bytes that are not UTF-8) are dropped.
 
@@ -28,10 +30,13 @@ struct ScriptKey {
   enum class Command : std::uint8_t { None, Save, Break };
   Key key{};
   Command command = Command::None;
+  // For a {BREAK n}: the steps the run has finished when it stops; 0 for a
+  // bare {BREAK}, which stops it at the first step it meets.
+  std::uint64_t step = 0;
 
-  static constexpr ScriptKey of(Key k) { return {k, Command::None}; }
-  static constexpr ScriptKey save() { return {Key{}, Command::Save}; }
-  static constexpr ScriptKey interrupt() { return {Key{}, Command::Break}; }
+  static constexpr ScriptKey of(Key k) { return {k, Command::None, 0}; }
+  static constexpr ScriptKey save() { return {Key{}, Command::Save, 0}; }
+  static constexpr ScriptKey interrupt(std::uint64_t step = 0) { return {Key{}, Command::Break, step}; }
   friend constexpr bool operator==(ScriptKey, ScriptKey) = default;
 };
 
@@ -57,8 +62,10 @@ class ScriptedKeys {
   // the way (a {BREAK} met here is ignored: no simulation runs); none when
   // the script is used up.
   std::optional<Key> nextKey(const std::function<void()>& save);
-  // Takes a {BREAK} that comes next, for the simulation now running.
-  bool takeBreak();
+  // Takes a {BREAK} that comes next when it is due for the simulation now
+  // running, which has finished `step` steps: a bare one at once, a
+  // {BREAK n} from its n-th step on.
+  bool takeBreak(std::uint64_t step);
   bool empty() const { return items_.empty(); }
 
  private:

@@ -1,6 +1,6 @@
 #include "engine/simulation.hpp"
 
-#include "model/dynamics.hpp"
+#include "model/voltages_and_torques.hpp"
 #include "model/model_stop.hpp"
 #include "model/transient_integration.hpp"
 

@@ -1,10 +1,8 @@
 #include "model/transient_integration.hpp"
 
-#include "model/angles.hpp"
-#include "model/commutation.hpp"
-#include "model/dynamics.hpp"
-#include "model/evaluation_memo.hpp"
+#include "model/evaluation.hpp"
 #include "model/model_stop.hpp"
+#include "model/voltages_and_torques.hpp"
 #include "numeric/extended.hpp"
 
 namespace msa {
@@ -50,25 +48,6 @@ Means updateMeans(const DriveState& s, const StepStart& start) {
           mean(s.terms.ue, start.ue0),    mean(s.terms.Cem, start.Cem0),  mean(s.terms.Cfrot, start.Cfrot0)};
 }
 
-// Everything of an evaluation that follows from the state alone: currents,
-// angles, commutation and angle coefficients; taken from the memo when the
-// key repeats. A stop propagates before anything is remembered.
-void solveFromState(const DeviceParameters& d, float xhimin, DriveState& s, ModelNotices& notices, ModelMemo& memo) {
-  const EvaluationKey key = EvaluationKey::of(s, xhimin);
-  if (const ModelSolution* remembered = memo.evaluation.find(key)) {
-    static_cast<ModelSolution&>(s) = *remembered;
-    return;
-  }
-  CountedNotices counted(notices);
-  s.currents = solveCurrents(d, s.fluxes, s.mfif, s.commutation);
-  checkCurrent(s.currents);
-  resolveAngles(d, {s.control, xhimin, s.currents, s.mfif, s.commutation}, s.flux, s.angles, counted, memo.cosines);
-  const AngleTrig& t = memo.trig.of(s.angles);
-  s.commutation = commutationCoefficients(s.angles, t);
-  s.angleCoefficients = angleCoefficients(s.angles, s.commutation, t);
-  if (counted.count == 0) memo.evaluation.remember(key, s);
-}
-
 Means pass(const Run& run, DriveState& s, const StepStart& start, const Means& w) {
   const DeviceParameters& d = run.d;
   const float teinc = run.settings.teinc;
@@ -103,11 +82,6 @@ float supplyVoltage(const SimulationSettings& settings, float Udc, float te) {
   return float((((Extended(te) - settings.tdt) * (Extended(settings.Udcfin) - Udc)) /
                 (Extended(settings.tft) - settings.tdt)) +
                Udc);
-}
-
-void evaluateModel(const DeviceParameters& d, float xhimin, DriveState& s, ModelNotices& notices, ModelMemo& memo) {
-  solveFromState(d, xhimin, s, notices, memo);
-  s.terms = voltagesAndTorques(d, s);
 }
 
 void integrateTransient(const DeviceParameters& d, const SimulationSettings& settings, DriveState& s,

@@ -3,7 +3,6 @@
 #include "data/device_parameters.hpp"
 #include "data/drive_state.hpp"
 #include "data/simulation_settings.hpp"
-#include "model/evaluation_memo.hpp"
 #include "model/model_notices.hpp"
 
 namespace msa {
@@ -43,11 +42,6 @@ class StepObserver {
 // ModelStop of its own, since te could never reach temax.
 void integrateTransient(const DeviceParameters& d, const SimulationSettings& settings, DriveState& s,
                         ModelNotices& notices, StepObserver& observer);
-
-// One evaluation of the model from the present state and rates: currents,
-// angles, commutation and angle coefficients, voltages and torques. The state-
-// derived part is taken from `memo` when its key is a remembered one.
-void evaluateModel(const DeviceParameters& d, float xhimin, DriveState& s, ModelNotices& notices, ModelMemo& memo);
 
 // The supply voltage at the time te: Udc until tdt, Udcfin from tft, linear
 // in between.

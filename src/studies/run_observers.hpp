@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "dialogue/host.hpp"
@@ -9,16 +10,18 @@
 namespace msa {
 
 // Ends the run after the step in progress when the user asks for it, the
-// way the model's own stops end it, so that the stop report shows it.
+// way the model's own stops end it, so that the stop report shows it. One
+// check a run: it counts the run's steps for the host.
 class InterruptCheck : public StepObserver {
  public:
   explicit InterruptCheck(Host& host) : host_(host) {}
   void stepDone(const StepPoint&, const StepPoint&) override {
-    if (host_.interruptRequested()) throw ModelStop{StopReason::Requested};
+    if (host_.interruptRequested(++steps_)) throw ModelStop{StopReason::Requested};
   }
 
  private:
   Host& host_;
+  std::uint64_t steps_ = 0;
 };
 
 // Hands a run to a few observers in the order they were added; those that

@@ -13,7 +13,8 @@ namespace msa {
 // The host of msa-headless: keys from a script, and at every awaited answer
 // line a transcript of the text grid (and optionally a PGM picture). A
 // {SAVE} of the script calls `save` with the screen as it stands when the
-// next key is asked for; a {BREAK} stops the simulation that finds it next.
+// next key is asked for; a {BREAK} stops the simulation that finds it next
+// (a {BREAK n} after that run's n-th step).
 class HeadlessHost : public Host {
  public:
   using SaveAction = std::function<void(const Screen&)>;
@@ -25,7 +26,7 @@ class HeadlessHost : public Host {
   void answerAwaited(const Screen& screen) override;
   Key nextKey(const Screen& screen) override;
   void beep() override {}
-  bool interruptRequested() override { return keys_.takeBreak(); }
+  bool interruptRequested(std::uint64_t step) override { return keys_.takeBreak(step); }
   // One line on standard error, so that the transcript stays as it is.
   void runNotice(const std::string& text) override {
     if (!text.empty()) std::fprintf(stderr, "msa-headless: %s\n", text.c_str());

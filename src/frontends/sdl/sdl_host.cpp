@@ -309,9 +309,9 @@ Key SdlHost::nextKey(const Screen& screen) {
   return key;
 }
 
-bool SdlHost::interruptRequested() {
-  const bool asked = session_.play.takeBreak() || std::exchange(interruptAsked_, false);
-  if (asked) session_.recorder.record(ScriptKey::interrupt());
+bool SdlHost::interruptRequested(std::uint64_t step) {
+  const bool asked = session_.play.takeBreak(step) || std::exchange(interruptAsked_, false);
+  if (asked) session_.recorder.record(ScriptKey::interrupt(step));
   return asked;
 }
 

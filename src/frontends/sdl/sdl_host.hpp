@@ -50,7 +50,7 @@ class SdlHost : public Host {
   Key nextKey(const Screen& screen) override;
   void beep() override { beeper_.beep(); }
   void pictureChanged(const Screen& screen) override;
-  bool interruptRequested() override;
+  bool interruptRequested(std::uint64_t step) override;
   void runNotice(const std::string& text) override;
   bool recordFailed() const { return session_.recorder.failed(); }
 

@@ -152,9 +152,9 @@ void WebHost::pictureChanged(const Screen& screen) {
   computing_ = false;
 }
 
-bool WebHost::interruptRequested() {
-  const bool asked = play_.takeBreak() || std::exchange(interruptAsked_, false);
-  if (asked) record(ScriptKey::interrupt());
+bool WebHost::interruptRequested(std::uint64_t step) {
+  const bool asked = play_.takeBreak(step) || std::exchange(interruptAsked_, false);
+  if (asked) record(ScriptKey::interrupt(step));
   return asked;
 }
 

@@ -32,7 +32,7 @@ class WebHost : public Host {
   Key nextKey(const Screen& screen) override;
   void beep() override;
   void pictureChanged(const Screen& screen) override;
-  bool interruptRequested() override;
+  bool interruptRequested(std::uint64_t step) override;
   // In the page's status line while the run lasts.
   void runNotice(const std::string& text) override;
 
