@@ -59,6 +59,12 @@ add_custom_target(msa-compressed-docs ALL DEPENDS ${MSA_COMPRESSED})
 add_dependencies(msa-compressed-docs msa-manual-pages)  # the pages made once
 install(FILES ${MSA_GENERATED}/changelog.gz ${MSA_PACKAGING_DIR}/debian/copyright
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The HTML manual: /usr/share/doc/msa/guide.en.html, guide.fr.html and the rest.
+if(MSA_MANUAL_DIR)
+  install(DIRECTORY ${MSA_MANUAL_DIR}/ DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # Registered with doc-base, so that documentation browsers list it.
+  install(FILES ${MSA_PACKAGING_DIR}/debian/doc-base DESTINATION ${CMAKE_INSTALL_DATADIR}/doc-base RENAME msa)
+endif()
 install(FILES ${MSA_PACKAGING_DIR}/debian/lintian-overrides
   DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME msa)
 

@@ -1,7 +1,7 @@
 # The Windows zip (see install.cmake): the programs at the top, the DLLs they
-# load from beside them, the README and the licence texts of all that is
-# shipped. MSA_DEPS_PREFIX is where tools/windows/deps.sh built SDL2, libpng
-# and zlib.
+# load from beside them, the README, the HTML manual (manual/) and the
+# licence texts of all that is shipped. MSA_DEPS_PREFIX is where
+# tools/windows/deps.sh built SDL2, libpng and zlib.
 if(TARGET msa)
   # A desktop program: no console window of its own.
   set_target_properties(msa PROPERTIES WIN32_EXECUTABLE ON)
@@ -17,6 +17,10 @@ find_package(PNG)
 file(GLOB MSA_DEPS_DLLS ${MSA_DEPS_PREFIX}/bin/*.dll)
 install(FILES ${MSA_DEPS_DLLS} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+# The HTML manual, in a folder of its own beside the programs.
+if(MSA_MANUAL_DIR)
+  install(DIRECTORY ${MSA_MANUAL_DIR}/ DESTINATION manual)
+endif()
 file(GLOB MSA_DEPS_LICENCES ${MSA_DEPS_PREFIX}/licenses/*.txt)
 install(FILES ${MSA_DEPS_LICENCES} DESTINATION licenses)
 # The MinGW-w64 start-up code and runtime library linked into the programs.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a user's system would take it:
-#  - the desktop entry and the AppStream metadata validate (no network),
+#  - the desktop entry and the AppStream metadata validate (no network), and
+#    the HTML manual is under /usr/share/doc/msa,
 #  - lintian finds no error and no warning (what it notes is printed; the
 #    remaining overrides are justified in packaging/debian/lintian-overrides),
 #  - both manual pages render without warning, in English and in French,
@@ -40,6 +41,10 @@ desktop-file-validate "$work"/root/usr/share/applications/*.desktop >"$work/desk
   fail "desktop entry: $(cat "$work/desktop.log")"
 appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml >"$work/as.log" 2>&1 ||
   fail "AppStream metadata: $(cat "$work/as.log")"
+# The HTML manual that the manual pages and --help name.
+for page in guide.en.html guide.fr.html model.html examples/first_session.keys; do
+  [ -s "$work/root/usr/share/doc/msa/$page" ] || fail "no /usr/share/doc/msa/$page (was pandoc there at build time?)"
+done
 done_step
 # Education and Science are both main categories: the menu may show msa under each.
 sed 's/^/  /' "$work/desktop.log"
@@ -61,7 +66,7 @@ done_step
 # What a package may leave on the system: the folders it installs into.
 snapshot() {
   find /usr/bin /usr/share/applications /usr/share/icons/hicolor /usr/share/man/man1 \
-    /usr/share/man/fr/man1 /usr/share/metainfo /usr/share/doc /usr/share/lintian/overrides \
+    /usr/share/man/fr/man1 /usr/share/metainfo /usr/share/doc /usr/share/doc-base /usr/share/lintian/overrides \
     -xdev 2>/dev/null | grep -v '\.cache$' | sort
 }
 

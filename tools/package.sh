@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-install_packages "${BUILD_PACKAGES[@]}" dpkg-dev
+# pandoc makes the HTML manual every package ships.
+install_packages "${BUILD_PACKAGES[@]}" dpkg-dev pandoc python3
 jobs="$(nproc)"
 [ "$jobs" -gt 2 ] && jobs=2
 

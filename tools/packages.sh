@@ -25,9 +25,9 @@ WINDOWS_DEPS_PACKAGES=(cmake make python3 gcc-mingw-w64-x86-64-win32 g++-mingw-w
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix \
   binutils-mingw-w64-x86-64 dpkg-dev libsdl2-dev libpng-dev zlib1g-dev)
 # The browser build: Debian's emscripten and node, dpkg-dev for apt-get
-# source, chromium for the page's checks (npm too, where no node of another
-# origin brings its own: install_web_packages).
-WEB_PACKAGES=(emscripten nodejs python3 dpkg-dev chromium libpng-dev zlib1g-dev unzip zip)
+# source, pandoc for the HTML manual, chromium for the page's checks (npm
+# too, where no node of another origin brings its own: install_web_packages).
+WEB_PACKAGES=(emscripten nodejs python3 dpkg-dev chromium libpng-dev zlib1g-dev unzip zip pandoc)
 install_web_packages() {
   install_packages "${WEB_PACKAGES[@]}"
   command -v npm >/dev/null || install_packages npm

@@ -179,7 +179,7 @@ def check(catalogues):
                 problems.append(f"{reference.path}:{text.line}: {key}: a C++ name, first letter a capital")
             if name == "page" and not WORD.fullmatch(key):
                 problems.append(f"{reference.path}:{text.line}: {key}: a script's name, letters and digits")
-            if name == "page help" and key != "intro" and text.value.count(" | ") != 1:
+            if name == "page help" and key.startswith("row.") and text.value.count(" | ") != 1:
                 problems.append(f"{reference.path}:{text.line}: {key}: the keys, \" | \", what they do")
     for other in catalogues[1:]:
         for name in SECTIONS:
@@ -193,7 +193,7 @@ def check(catalogues):
                 elif name != "language" and placeholders(text.value) != placeholders(ours[key].value):
                     problems.append(f"{other.path}:{text.line}: {key} has {' '.join(placeholders(text.value)) or 'no placeholder'}"
                                     f", {reference.path} {' '.join(placeholders(ours[key].value)) or 'none'}")
-                elif name == "page help" and key != "intro" and text.value.count(" | ") != 1:
+                elif name == "page help" and key.startswith("row.") and text.value.count(" | ") != 1:
                     problems.append(f"{other.path}:{text.line}: {key}: the keys, \" | \", what they do")
     for program, (options, _) in PROGRAMS.items():
         for key in [f"{program}.usage"] + [f"option.{o}" for o in options] + [f"option.{o}.does" for o in options]:
@@ -235,9 +235,9 @@ def usage(catalogue, program):
         lines = _wrap(helps[f"option.{option}.does"].value, HELP_WIDTH - column)
         text += ("  " + helps[f"option.{option}"].value).ljust(column) + lines[0] + "\n"
         text += "".join(" " * column + line + "\n" for line in lines[1:])
-    for after in ("keys", "script"):
-        if f"{program}.{after}" in helps:
-            text += "\n" + helps[f"{program}.{after}"].value
+    for after in (f"{program}.keys", f"{program}.script", "guide"):
+        if after in helps:
+            text += "\n" + helps[after].value
     return text
 
 
@@ -317,8 +317,11 @@ def help_html(catalogue):
 
     helps = catalogue.section("page help")
     rows = "".join("<tr>" + "".join(f"<td>{marked(cell)}</td>" for cell in text.value.split(" | ")) + "</tr>"
-                   for key, text in helps.items() if key != "intro")
-    return f"<p>{marked(helps['intro'].value)}</p><table>{rows}</table>"
+                   for key, text in helps.items() if key.startswith("row."))
+    title, address, rest = helps["guide"].value.split(" | ")
+    guide = (f'<a href="{html.escape(address)}" target="_blank" rel="noopener">{html.escape(title)}</a> '
+             f"{marked(rest)}")
+    return f"<p>{marked(helps['intro'].value)}</p><p>{guide}</p><table>{rows}</table>"
 
 
 def page_words_used(catalogues, files):

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds msa for the browser with Debian's emscripten:
 #   BUILD_DIR/msa/page/        the page: index.html, msa-page.js, msa.js (the
-#                              program, its WebAssembly inside), runs from any
+#                              program, its WebAssembly inside), the HTML
+#                              manual its help links (manual/); runs from any
 #                              static host and from file://
 #   BUILD_DIR/msa/msa-headless.js  msa-headless for node
 # zlib and libpng come from tools/web/deps.sh (built once, then kept).
@@ -29,4 +30,5 @@ cmake --build "$dir/msa" -j"$jobs" --target msa-headless msa-web >/dev/null
 mkdir -p "$dir/msa/page/licenses"
 cp "$prefix"/licenses/* "$dir/msa/page/licenses/"
 cp LICENSE "$dir/msa/page/licenses/msa.txt"
+python3 tools/docs/html_manual.py "$dir/msa/page/manual" >/dev/null
 echo "$dir/msa/page"

@@ -10,7 +10,7 @@
 #
 # Usage: tools/web/check.sh [--screenshot FILE] [BUILD_DIR]
 #   BUILD_DIR defaults to build-web; the screenshot of the page showing the
-#   default diagram (docs/web-page.png in the README) to BUILD_DIR/web-page.png.
+#   default diagram to BUILD_DIR/web-page.png.
 #   The desktop's saves come from build/msa-headless when it is built, else
 #   from msa-headless.js.
 set -euo pipefail
@@ -26,6 +26,11 @@ fail() { echo "web check: FAIL: $*" >&2; exit 1; }
 page="$(bash tools/web/build.sh "$dir" | tail -n 1)"
 headless="$dir/msa/msa-headless.js"
 [ -f "$page/msa.js" ] && [ -f "$headless" ] || fail "tools/web/build.sh made no page or msa-headless.js"
+# The HTML manual the page's help links, in both languages.
+for lang in en fr; do
+  grep -q "manual/guide.$lang.html" "$page/index.html" && [ -s "$page/manual/guide.$lang.html" ] ||
+    fail "the page's help does not lead to manual/guide.$lang.html"
+done
 
 # puppeteer-core as the lock file pins it, installed again only when the
 # lock file changed; it drives the system's chromium, it downloads none.

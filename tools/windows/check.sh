@@ -2,7 +2,7 @@
 # Checks the Windows zip under Wine:
 #  - msa-headless.exe answers every key script with the transcript, the exit
 #    status and the PGM pictures of the Linux msa-headless, byte for byte;
-#  - msa.exe --version answers;
+#  - msa.exe --version answers; the HTML manual is in manual/;
 #  - msa.exe opens its window on a virtual X server, shows at answer line 5
 #    the picture msa-headless draws, and ends with status 0 after menu F.
 # A differing transcript is shown from its first differing line.
@@ -51,6 +51,8 @@ cleanup() {
 trap cleanup EXIT
 unzip -q "$zip" -d "$work"
 cd "$work"/msa-*-windows-x64
+# The HTML manual that --help names, beside the programs.
+[ -s manual/guide.en.html ] && [ -s manual/guide.fr.html ] || fail "the zip holds no manual/ (was pandoc there at build time?)"
 mkdir -p "$WINEPREFIX"
 start=$SECONDS
 # Every Wine program, the headless one too, shares one Wine desktop, and that
