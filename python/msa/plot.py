@@ -24,7 +24,7 @@ def plot_run(run, ax=None):
     words = _AXES[language()]
     names = {key: text.strip() for key, text in _msa.curve_names(language()).items()}
     if ax is None:
-        _, ax = plt.subplots(figsize=(8, 4.5))
+        _, ax = plt.subplots(figsize=(8, 4.5), layout="constrained")
     angles = ax.twinx()
     current = ax.twinx()
     current.spines["right"].set_position(("axes", 1.12))
@@ -39,6 +39,7 @@ def plot_run(run, ax=None):
     ax.set_ylabel(words["speed"], color=_COLOURS["speed"])
     angles.set_ylabel(words["angles"])
     current.set_ylabel(words["current"])
-    ax.legend(handles=lines, loc="best")
+    # Above the plot, on the axes drawn last, so that no curve hides it.
+    current.legend(handles=lines, loc="lower center", bbox_to_anchor=(0.5, 1.0), ncol=4, frameon=False)
     ax.grid(True, alpha=0.3)
     return ax, angles, current
