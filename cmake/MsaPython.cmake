@@ -29,4 +29,5 @@ if(MSA_PYTHON)
   # packages of its Python 3 (/usr/lib/python3/dist-packages with prefix /usr).
   set(MSA_PYTHON_INSTALL_DIR lib/python3/dist-packages CACHE STRING
       "Folder under the install prefix that receives the msa Python package")
+  math(EXPR MSA_PYTHON_NEXT_MINOR "${Python_VERSION_MINOR} + 1")  # the package's Python range
 endif()
