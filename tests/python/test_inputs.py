@@ -19,7 +19,8 @@ def doubles():
     floats = rng.integers(1, 0x7F7FFFFF, 4000, dtype=np.uint32).view(np.float32).astype(np.float64)
     half = [f + math.ulp(np.float32(f)) / 2 for f in floats]
     values += half + [math.nextafter(h, 0) for h in half] + [math.nextafter(h, math.inf) for h in half]
-    return values + [0.1, 1 / 3, math.nextafter(float.fromhex('0x1.ffffffp+127'), 0), 1e-45, 7e-46, 0.0, -0.0, 2.0 ** -149, 3 * 2.0 ** -150]
+    largest = math.nextafter(float.fromhex("0x1.ffffffp+127"), 0)  # rounds to the largest float
+    return values + [0.1, 1 / 3, largest, 1e-45, 7e-46, 0.0, -0.0, 2.0 ** -149, 3 * 2.0 ** -150]
 
 
 def test_a_python_float_is_stored_as_its_text_typed():

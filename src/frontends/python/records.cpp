@@ -293,7 +293,8 @@ V, A, Wb, Nm, s), read-only; .status gives the main menu's six status lines
   }
   state.def_property_readonly("runs", [](const StateRecord& r) { return r.runs; });
   state.def_property_readonly("status", [](const StateRecord& r) { return statusLines(r.drive); },
-                              "The main menu's status lines: beta, xhi, mu (degrees), speed (r/min), Idc (A), udc (V).");
+                              "The main menu's status lines: beta, xhi, mu (degrees), speed (r/min), Idc (A), "
+                              "udc (V).");
   state.def(
       "as_dict",
       [](const StateRecord& r) {

@@ -9,10 +9,6 @@ namespace msa::python {
 
 namespace {
 
-// The largest float plus half its last unit: a double at or above it would
-// round to an infinity (and the conversion is not defined beyond the range).
-constexpr double kOverflow = 0x1.ffffffp+127;
-
 [[noreturn]] void refuse(PyObject* kind, std::string_view name, const std::string& why) {
   PyErr_SetString(kind, (std::string(name) + ": " + why).c_str());
   throw py::error_already_set();
@@ -36,7 +32,7 @@ float storedFloat(py::handle value, std::string_view name) {
   }
   if (std::isnan(wide)) refuse(PyExc_ValueError, name, "not a number (NaN)");
   if (std::isinf(wide)) refuse(PyExc_ValueError, name, "infinite");
-  if (std::fabs(wide) >= kOverflow) refuse(PyExc_ValueError, name, "beyond the single-precision range");
+  if (std::fabs(wide) >= kFloatOverflow) refuse(PyExc_ValueError, name, "beyond the single-precision range");
   return static_cast<float>(wide);
 }
 

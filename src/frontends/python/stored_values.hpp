@@ -7,6 +7,10 @@
 
 namespace msa::python {
 
+// The largest float plus half its last unit: a double at or above it rounds
+// to an infinity (and converting it to float is not defined).
+inline constexpr double kFloatOverflow = 0x1.ffffffp+127;
+
 // A Python number as the float the dialogue would store for it. The dialogue
 // reads a typed decimal into a double (correctly rounded) and rounds that to
 // the nearest float. A Python float is a double whose shortest text reads

@@ -8,6 +8,7 @@
 #include "dialogue/answer_field.hpp"
 #include "dialogue/messages.hpp"
 #include "dialogue/number_format.hpp"
+#include "frontends/python/stored_values.hpp"
 #include "frontends/python/study_results.hpp"
 #include "studies/stop_report.hpp"
 
@@ -34,10 +35,9 @@ std::optional<StopReason> reasonOf(const std::string& name) {
 // A real number as the float the screens would hold: rounded to the
 // nearest, past the largest float an infinity, as a typed answer is read.
 float screenFloat(double value) {
-  constexpr double kOverflow = 0x1.ffffffp+127;
   if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
   constexpr float kInfinity = std::numeric_limits<float>::infinity();
-  if (std::fabs(value) >= kOverflow) return value > 0 ? kInfinity : -kInfinity;
+  if (std::fabs(value) >= kFloatOverflow) return value > 0 ? kInfinity : -kInfinity;
   return static_cast<float>(value);
 }
 
@@ -66,7 +66,8 @@ void bindTexts(py::module_& m) {
       [](const std::string& reason, float te, float Idc, const std::string& language) {
         const std::optional<StopReason> known = reasonOf(reason);
         if (!known) throw py::value_error("not a stop reason: '" + reason + "'");
-        return fillPlaceholders(message(languageOf(language), stopMessage(*known)), {formatNumber(te), formatNumber(Idc)});
+        return fillPlaceholders(message(languageOf(language), stopMessage(*known)),
+                                {formatNumber(te), formatNumber(Idc)});
       },
       py::arg("reason"), py::arg("te"), py::arg("Idc"), py::arg("language"));
   m.def(
