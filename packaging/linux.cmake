@@ -6,6 +6,14 @@ install(TARGETS msa-headless RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET msa)
   install(TARGETS msa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+# The Python module msa, for the Python it was built for (Debian's Python 3:
+# /usr/lib/python3/dist-packages/msa), a shared object read, not run.
+if(TARGET _msa)
+  install(TARGETS _msa LIBRARY DESTINATION ${MSA_PYTHON_INSTALL_DIR}/msa
+    PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/python/msa/ DESTINATION ${MSA_PYTHON_INSTALL_DIR}/msa
+    FILES_MATCHING PATTERN "*.py" PATTERN "__pycache__" EXCLUDE)
+endif()
 
 install(FILES ${MSA_PACKAGING_DIR}/msa.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${MSA_APP_ID}.desktop)
@@ -89,5 +97,17 @@ fired from the rotor position, in steady state and in transients, with a
 macroscopic sliding-circuit model. The dialogue is in French.
 
 msa-headless runs the same program on a key script, without a window.")
+if(TARGET _msa)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DESCRIPTION "
+
+The Python module msa (import msa, with Debian's Python 3) runs the same
+studies from scripts and notebooks, with the program's digits.")
+  # Only the module needs them, and only with the Python it was built for:
+  # the programs install where another Python is the system's.
+  set(CPACK_DEBIAN_PACKAGE_SUGGESTS
+    "python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}~), python3 (<< ${Python_VERSION_MAJOR}.${MSA_PYTHON_NEXT_MINOR}), python3-numpy, python3-matplotlib, python3-pandas")
+  # The byte-compiled files Python writes beside the package go with it.
+  set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${MSA_PACKAGING_DIR}/debian/prerm)
+endif()
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/dist)
 include(CPack)

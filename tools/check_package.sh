@@ -6,7 +6,8 @@
 #    remaining overrides are justified in packaging/debian/lintian-overrides),
 #  - both manual pages render without warning, in English and in French,
 #  - dpkg -i installs it; the installed msa-headless answers key scripts as
-#    the build tree's does, and msa --version answers,
+#    the build tree's does, msa --version answers, and Debian's Python 3
+#    imports the module msa from the package and runs a study with it,
 #  - dpkg -r removes it and leaves nothing behind.
 # Usage: tools/check_package.sh [PACKAGE.deb [REFERENCE_MSA_HEADLESS [KEYS...]]]
 #   (defaults: dist/msa_*_amd64.deb, build/msa-headless, two key scripts of
@@ -14,7 +15,7 @@
 set -Eeuo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-install_packages desktop-file-utils appstream lintian man-db groff-base dpkg-dev
+install_packages desktop-file-utils appstream lintian man-db groff-base dpkg-dev python3-numpy
 
 deb="${1:-$(ls dist/msa_*_amd64.deb | tail -n 1)}"
 reference="${2:-build/msa-headless}"
@@ -68,6 +69,8 @@ snapshot() {
   find /usr/bin /usr/share/applications /usr/share/icons/hicolor /usr/share/man/man1 \
     /usr/share/man/fr/man1 /usr/share/metainfo /usr/share/doc /usr/share/doc-base /usr/share/lintian/overrides \
     -xdev 2>/dev/null | grep -v '\.cache$' | sort
+  # The Python package's folder, there only while the package is installed.
+  find /usr/lib/python3/dist-packages -xdev -path '*/dist-packages/msa*' 2>/dev/null | sort
 }
 
 step "dpkg -i"
@@ -87,6 +90,13 @@ for script in "${keys[@]}"; do
   /usr/bin/msa-headless <"$script" >"$work/actual" 2>&1 || true
   cmp -s "$work/expected" "$work/actual" || { echo "differs from $reference: $script" >&2; status=1; }
 done
+# The module from the package, not from a build tree; imported as root, so
+# that Python writes its byte-compiled files there and removal must take them.
+(cd / && env -u PYTHONPATH -u PYTHONDONTWRITEBYTECODE /usr/bin/python3 -c '
+import msa
+assert msa.__file__ == "/usr/lib/python3/dist-packages/msa/__init__.py", msa.__file__
+assert msa.format_number(msa.Session().excitation().mfif) == " 0.4922161"
+') >"$work/python.log" 2>&1 || { echo "python3 -c 'import msa': $(cat "$work/python.log")" >&2; status=1; }
 as_root dpkg -r "$package" >>"$work/dpkg.log" 2>&1 || fail "dpkg -r: $(cat "$work/dpkg.log")"
 installed=""
 [ "$status" -eq 0 ] || fail "the installed programs do not answer as the build tree's"

@@ -19,6 +19,11 @@ as_root() {
 # python3 (its standard library only) makes the text tables, the page's
 # words and the manual pages from src/texts at build time.
 BUILD_PACKAGES=(cmake g++ make python3 libsdl2-dev libx11-dev libpng-dev)
+# The Python module (cmake/MsaPython.cmake), and what its tests, notebooks
+# and sweeps use (tests/python).
+PYTHON_BUILD_PACKAGES=(python3-dev pybind11-dev python3-numpy)
+PYTHON_TEST_PACKAGES=(python3-pytest python3-matplotlib python3-pandas python3-nbclient python3-nbformat \
+  python3-ipykernel python3-distributed)
 # The Windows build: MinGW-w64 (win32 threads for the C libraries, posix
 # threads for the program's own C++), and dpkg-dev for apt-get source.
 WINDOWS_DEPS_PACKAGES=(cmake make python3 gcc-mingw-w64-x86-64-win32 g++-mingw-w64-x86-64-win32 \
