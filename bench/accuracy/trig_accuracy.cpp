@@ -16,8 +16,8 @@
 #include <limits>
 #include <random>
 
-#include "model/extended_trig.hpp"
-#include "model/extended_trig_constants.hpp"
+#include "numeric/trigonometry.hpp"
+#include "numeric/trig_constants.hpp"
 #include "numeric/extended.hpp"
 
 #if defined(__GNUC__) && !defined(__clang__) && __has_include(<quadmath.h>)

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "model/extended_trig.hpp"
 #include "model/machine_formulas.hpp"
 #include "model/model_stop.hpp"
 #include "numeric/extended.hpp"
+#include "numeric/trigonometry.hpp"
 
 namespace msa {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "model/angles.hpp"
-#include "model/extended_trig.hpp"
 #include "model/machine_formulas.hpp"
 #include "numeric/extended.hpp"
+#include "numeric/trigonometry.hpp"
 
 namespace msa {
 

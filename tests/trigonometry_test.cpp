@@ -7,8 +7,8 @@
 #include <cmath>
 #include <limits>
 
-#include "model/extended_trig.hpp"
-#include "model/extended_trig_constants.hpp"
+#include "numeric/trigonometry.hpp"
+#include "numeric/trig_constants.hpp"
 #include "numeric/extended.hpp"
 
 using namespace msa;
