@@ -14,7 +14,9 @@ namespace msa {
 
 namespace soft_extended_detail {
 
-// floor(sqrt(n)) for 2^126 <= n < 2^128, with n - root^2.
+// floor(sqrt(n)) for 2^126 <= n < 2^128, with n - root^2. In a constant
+// expression bit by bit (a double's square root is no constant expression
+// for every compiler); at run time from a double's estimate.
 constexpr std::uint64_t squareRootWide(WideWord n, WideWord& remainder) {
   std::uint64_t root = 0;
   if (std::is_constant_evaluated()) {
