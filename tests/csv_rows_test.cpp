@@ -34,6 +34,16 @@ TEST(CsvNumbers, AreNineDigitPrintfNumbersThatReadBackAsTheSameFloat) {
   EXPECT_EQ(csv(std::numeric_limits<float>::infinity()), "inf");
   EXPECT_EQ(csv(-std::numeric_limits<float>::infinity()), "-inf");
   EXPECT_EQ(csv(std::numeric_limits<float>::quiet_NaN()), "nan");
+  // Both floats next to each power of ten, where 9.99999999...e(k-1) rounds
+  // up to 1e(k) and the exponent must go up with it.
+  for (int k = -45; k <= 38; ++k) {
+    char power[16];
+    std::snprintf(power, sizeof power, "1e%d", k);
+    const float nearest = std::strtof(power, nullptr);
+    for (const float value : {std::nextafter(nearest, 0.0f), nearest, std::nextafter(nearest, FLT_MAX)}) {
+      EXPECT_EQ(csv(value), printed(value)) << power;
+    }
+  }
 
   std::mt19937 random(12345);
   std::uniform_int_distribution<std::uint32_t> bits;

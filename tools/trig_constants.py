@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
-"""Writes src/model/extended_trig_constants.hpp, the constants of the model's
-own trigonometry (src/model/extended_trig.cpp, extended_atan.cpp).
+"""Writes src/numeric/trig_constants.hpp, the constants of our
+trigonometry (src/numeric/trigonometry.cpp, arctangent.cpp).
 
 pi comes from Machin's formula in exact integer arithmetic, arctangents of the
 table from Euler's series, also in integers; every value is rounded once to
 the 64-bit significand of the x87 extended format (round to nearest, ties to
 even) and written as extendedConstant(significand, exponent), the same value
 on every target.
-Run: python3 tools/trig_constants.py > src/model/extended_trig_constants.hpp
+Run: python3 tools/trig_constants.py > src/numeric/trig_constants.hpp
 """
 from fractions import Fraction
 
@@ -167,8 +167,8 @@ def main():
     w("")
     w("namespace msa {")
     w("")
-    w("// The constants of the model's own trigonometry (extended_trig.cpp,")
-    w("// extended_atan.cpp): pi by Machin's formula in exact integers, the")
+    w("// The constants of our own trigonometry (trigonometry.cpp,")
+    w("// arctangent.cpp): pi by Machin's formula in exact integers, the")
     w("// arctangents by Euler's series, each value rounded once to the 64-bit")
     w("// significand of the extended format.")
     w("namespace trig_constants {")

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "support/describe_extended.hpp"
 #include "support/extended_cases.hpp"
 
 using namespace msa;

@@ -1,4 +1,4 @@
-// msa-trig-accuracy: how far the model's own sine, cosine, tangent and
+// msa-trig-accuracy: how far our own sine, cosine, tangent and
 // arctangent lie from glibc's (the x87 functions of x86-64), over random
 // arguments in each range the model meets, beyond it (up to 2^64, and
 // huge), next to multiples of pi/2, and over every float of a
@@ -16,8 +16,8 @@
 #include <limits>
 #include <random>
 
-#include "model/extended_trig.hpp"
-#include "model/extended_trig_constants.hpp"
+#include "numeric/trigonometry.hpp"
+#include "numeric/trig_constants.hpp"
 #include "numeric/extended.hpp"
 
 #if defined(__GNUC__) && !defined(__clang__) && __has_include(<quadmath.h>)

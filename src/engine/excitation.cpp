@@ -4,7 +4,7 @@
 #include "engine/steady_state.hpp"
 #include "model/angles.hpp"
 #include "model/degrees.hpp"
-#include "model/extended_trig.hpp"
+#include "numeric/trigonometry.hpp"
 #include "model/machine_formulas.hpp"
 #include "numeric/extended.hpp"
 

@@ -2,8 +2,8 @@
 
 #include <bit>
 
-#include "model/extended_trig.hpp"
 #include "numeric/extended.hpp"
+#include "numeric/trigonometry.hpp"
 
 namespace msa {
 

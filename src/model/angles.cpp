@@ -5,10 +5,10 @@
 #include <cstdint>
 
 #include "data/constants.hpp"
-#include "model/extended_trig.hpp"
 #include "model/machine_formulas.hpp"
 #include "model/model_stop.hpp"
 #include "numeric/extended.hpp"
+#include "numeric/trigonometry.hpp"
 
 namespace msa {
 

@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "numeric/soft_extended.hpp"
+#include "numeric/split_product.hpp"
+#include "numeric/wide_word.hpp"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <emmintrin.h>
@@ -22,12 +24,6 @@ struct ExtendedParts {
   int exponent;
   std::uint64_t significand;
 };
-
-// The whole 128-bit product of two words, on every target without the
-// compiler's general 128-bit routine; the zeros above a 128-bit word's top bit.
-using WideWord = soft_extended_detail::Wide;
-constexpr WideWord multiplyWords(std::uint64_t a, std::uint64_t b) { return soft_extended_detail::multiplyWords(a, b); }
-constexpr int leadingZeros(WideWord x) { return soft_extended_detail::leadingZeros(x); }
 
 // Every formula is evaluated in the x87 80-bit double-extended format. Where
 // the hardware has it (x86-64, MinGW-w64) that is long double; elsewhere
@@ -91,6 +87,9 @@ inline void setParts(Extended& x, bool negative, int exponent, std::uint64_t sig
     std::memcpy(reinterpret_cast<unsigned char*>(&x) + sizeof significand, &signExponent, sizeof signExponent);
   }
 }
+// a b - p exactly, p = a * b rounded (no overflow or underflow): in x87
+// arithmetic, by the splitting.
+inline Extended exactProductError(Extended a, Extended b, Extended p) { return error_free::splitProductError(a, b, p); }
 
 #else
 using Extended = SoftExtended;
@@ -123,7 +122,7 @@ constexpr SoftExtended scaleByPowerOfTwo(SoftExtended x, int n) {
   if (n > 100000) n = 100000;
   if (n < -100000) n = -100000;
   const auto u = soft_extended_detail::unpack(x);
-  return soft_extended_detail::roundPack(u.negative, u.field + n, static_cast<soft_extended_detail::Wide>(u.sig) << 64);
+  return soft_extended_detail::roundPack(u.negative, u.field + n, static_cast<WideWord>(u.sig) << 64);
 }
 // ilogb: the exponent of the leading bit; FP_ILOGB0, FP_ILOGBNAN, INT_MAX otherwise.
 constexpr int exponentOf(SoftExtended x) {

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "data/machine_data.hpp"
-#include "dialogue/decimal_digits.hpp"
 #include "model/degrees.hpp"
+#include "numeric/decimal_digits.hpp"
 #include "numeric/extended.hpp"
 
 namespace msa {

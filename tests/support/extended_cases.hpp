@@ -161,17 +161,16 @@ inline Case makeCase(Operation op, Random& r) {
       if (zone < 25 && op == Operation::Divide) {
         // a / b within a few parts in 2^64 of a rounding boundary: a * 2^65 =
         // b * m - t with t small and 2^64 <= m < 2^65 (odd m: a midpoint).
-        using soft_extended_detail::Wide;
         for (;;) {
           const std::uint64_t b = r.next() | 0x8000000000000001u;
-          Wide inverse = b;  // of b modulo 2^128, by Newton's method
+          WideWord inverse = b;  // of b modulo 2^128, by Newton's method
           for (int i = 0; i < 7; ++i) inverse *= 2 - b * inverse;
-          const auto t = static_cast<Wide>(static_cast<soft_extended_detail::SignedWide>(r.between(-8, 8)));
-          const Wide m = (t * inverse) & ((Wide{1} << 65) - 1);
+          const auto t = static_cast<WideWord>(static_cast<SignedWideWord>(r.between(-8, 8)));
+          const WideWord m = (t * inverse) & ((WideWord{1} << 65) - 1);
           if ((m >> 64) == 0 || static_cast<std::uint64_t>(m) < 16) continue;
           // b * m - t = b * 2^64 + low; its half fits in 128 bits.
-          const Wide low = static_cast<Wide>(static_cast<std::uint64_t>(m)) * b - t;
-          const Wide half = (static_cast<Wide>(b) << 63) + (low >> 1);
+          const WideWord low = static_cast<WideWord>(static_cast<std::uint64_t>(m)) * b - t;
+          const WideWord half = (static_cast<WideWord>(b) << 63) + (low >> 1);
           const auto a = static_cast<std::uint64_t>(half >> 64);
           if ((a >> 63) == 0) continue;
           const bool negativeA = r.chance(50), negativeB = r.chance(50);
@@ -199,10 +198,8 @@ inline Case makeCase(Operation op, Random& r) {
       if (zone < 35) {
         // n = x^2 + x + t: the root within |t| / 2^64 of the midpoint x + 1/2;
         // n = x^2 + t * 2^64: near the representable x. n's low 64 bits zero.
-        using soft_extended_detail::Wide;
-        using soft_extended_detail::SignedWide;
         for (;;) {
-          Wide n;
+          WideWord n;
           if (r.chance(70)) {
             const std::uint64_t t = static_cast<std::uint64_t>(2 * r.between(-8, 8));
             // x^2 + x + t = 0 modulo 2^64, by Newton's method in the 2-adic numbers.
@@ -214,10 +211,10 @@ inline Case makeCase(Operation op, Random& r) {
               x -= (x * x + x + t) * inverse;
             }
             if ((x >> 63) == 0) continue;
-            n = static_cast<Wide>(x) * x + x + static_cast<Wide>(static_cast<SignedWide>(static_cast<std::int64_t>(t)));
+            n = static_cast<WideWord>(x) * x + x + static_cast<WideWord>(static_cast<SignedWideWord>(static_cast<std::int64_t>(t)));
           } else {
             const std::uint64_t x = (r.next() | 0x8000000000000000u) & ~std::uint64_t{0xFFFFFFFFu};
-            n = static_cast<Wide>(x) * x + static_cast<Wide>(static_cast<SignedWide>(r.between(-8, 8)) * (SignedWide{1} << 64));
+            n = static_cast<WideWord>(x) * x + static_cast<WideWord>(static_cast<SignedWideWord>(r.between(-8, 8)) * (SignedWideWord{1} << 64));
           }
           if (static_cast<std::uint64_t>(n) != 0 || (n >> 126) == 0) continue;
           // n = sig * 2^64 with an odd exponent, or sig * 2^63 with an even one.

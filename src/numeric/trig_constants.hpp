@@ -7,8 +7,8 @@
 
 namespace msa {
 
-// The constants of the model's own trigonometry (extended_trig.cpp,
-// extended_atan.cpp): pi by Machin's formula in exact integers, the
+// The constants of our own trigonometry (trigonometry.cpp,
+// arctangent.cpp): pi by Machin's formula in exact integers, the
 // arctangents by Euler's series, each value rounded once to the 64-bit
 // significand of the extended format.
 namespace trig_constants {

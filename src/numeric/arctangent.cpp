@@ -1,6 +1,6 @@
-#include "model/error_free.hpp"
-#include "model/extended_trig.hpp"
-#include "model/extended_trig_constants.hpp"
+#include "numeric/error_free.hpp"
+#include "numeric/trigonometry.hpp"
+#include "numeric/trig_constants.hpp"
 
 namespace msa {
 

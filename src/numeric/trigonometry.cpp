@@ -1,12 +1,12 @@
-#include "model/extended_trig.hpp"
+#include "numeric/trigonometry.hpp"
 
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
 
-#include "model/error_free.hpp"
-#include "model/extended_trig_constants.hpp"
+#include "numeric/error_free.hpp"
+#include "numeric/trig_constants.hpp"
 
 namespace msa {
 

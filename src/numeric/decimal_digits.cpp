@@ -1,17 +1,17 @@
-#include "dialogue/decimal_digits.hpp"
+#include "numeric/decimal_digits.hpp"
 
 #include <bit>
 #include <cmath>
+
+#include "numeric/wide_word.hpp"
 
 namespace msa {
 
 namespace {
 
-__extension__ typedef unsigned __int128 Wide;
-
 // 5^n, exactly, for n <= 54 (below 2^126).
-Wide powerOfFive(int n) {
-  Wide p = 1;
+WideWord powerOfFive(int n) {
+  WideWord p = 1;
   for (int i = 0; i < n; ++i) p *= 5;
   return p;
 }
@@ -24,20 +24,20 @@ std::uint64_t powerOfTen(int n) {
 
 // floor(|value| * 10^k) and whether rounding to nearest even goes one up.
 struct Scaled {
-  Wide whole;
+  WideWord whole;
   bool up;
 };
 
 // quotient and remainder of numerator / denominator, rounded to nearest even.
-Scaled divided(Wide numerator, Wide denominator) {
-  const Wide whole = numerator / denominator, rest = numerator % denominator;
-  const Wide twice = rest * 2;  // rest < denominator < 2^126: no overflow
+Scaled divided(WideWord numerator, WideWord denominator) {
+  const WideWord whole = numerator / denominator, rest = numerator % denominator;
+  const WideWord twice = rest * 2;  // rest < denominator < 2^126: no overflow
   return {whole, twice > denominator || (twice == denominator && (whole & 1) != 0)};
 }
 
 // |value| = m 2^e, m below 2^24, for a finite value.
 struct Binary {
-  Wide m;
+  WideWord m;
   int e;
 };
 
@@ -54,20 +54,20 @@ std::optional<Scaled> scaled(Binary value, int k) {
   const auto [m, e] = value;
   if (k >= 0) {
     // m 5^k 2^(e + k); m 5^k below 2^24 2^126: kept to 2^127 by the bounds below.
-    const Wide five = powerOfFive(k);
+    const WideWord five = powerOfFive(k);
     if ((five >> 102) != 0) return std::nullopt;
-    const Wide a = m * five;
+    const WideWord a = m * five;
     const int shift = e + k;
     if (shift >= 0) {
       if (shift > 63 || (a >> (127 - shift)) != 0) return std::nullopt;
       return Scaled{a << shift, false};
     }
     if (-shift > 126) return std::nullopt;
-    return divided(a, Wide{1} << -shift);
+    return divided(a, WideWord{1} << -shift);
   }
   // m 2^(e - t) / 5^t, t = -k.
   const int t = -k;
-  const Wide five = powerOfFive(t);
+  const WideWord five = powerOfFive(t);
   const int shift = e - t;
   if (shift >= 0) {
     if (shift > 103) return std::nullopt;
