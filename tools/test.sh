@@ -21,7 +21,7 @@ MSA_BUILD="$PWD/build" /usr/bin/python3 -m pytest -q tests/python
 # Once more with the software extended type on x86-64: the same golden
 # transcripts and pictures, the same unit tests (under half a minute).
 cmake -S . -B build-soft -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMSA_SOFT_EXTENDED=ON -DMSA_WINDOW=OFF >/dev/null
-cmake --build build-soft -j"$jobs" --target msa-headless msa-tests _msa
+cmake --build build-soft -j"$jobs" --target msa-headless msa-tests _msa excitation_characteristic
 (cd build-soft && ctest --output-on-failure -j"$jobs")
 MSA_BUILD="$PWD/build-soft" /usr/bin/python3 -m pytest -q tests/python/test_golden.py
 
