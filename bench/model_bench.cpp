@@ -9,7 +9,7 @@
 #include "model/transient_integration.hpp"
 #include "results/simulation_log.hpp"
 #include "studies/transient_simulation.hpp"
-#include "support/silent_notices.hpp"
+#include "model/model_notices.hpp"
 #include "support/start_up_state.hpp"
 
 using namespace msa;
@@ -24,7 +24,7 @@ const MachineData& runStartOnce() {
 void ModelEvaluation(benchmark::State& state) {
   const MachineData& start = runStartOnce();
   DriveState s = start.state;
-  SilentNotices notices;
+  NoticeCounter notices;
   for (auto _ : state) {
     ModelMemo fresh;  // new each time: all done again but the cached cosine of alpha
     evaluateModel(start.device, start.settings.xhimin, s, notices, fresh);

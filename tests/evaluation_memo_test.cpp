@@ -11,7 +11,7 @@
 #include "model/model_stop.hpp"
 #include "model/evaluation.hpp"
 #include "model/transient_integration.hpp"
-#include "support/silent_notices.hpp"
+#include "model/model_notices.hpp"
 #include "support/start_up_state.hpp"
 
 using namespace msa;
@@ -48,7 +48,7 @@ const DeviceParameters& device() {
 
 // Evaluated with nothing remembered; false when the model stopped.
 bool evaluateAfresh(DriveState& s, float xhimin) {
-  SilentNotices notices;
+  NoticeCounter notices;
   ModelMemo fresh;
   try {
     evaluateModel(device(), xhimin, s, notices, fresh);
@@ -97,7 +97,7 @@ TEST(EvaluationMemo, AHitGivesTheFreshEvaluationsState) {
   for (const Start& start : kStarts) {
     DriveState fresh = startIn(start);
     ASSERT_TRUE(evaluateAfresh(fresh, start.xhimin));
-    SilentNotices notices;
+    NoticeCounter notices;
     ModelMemo memo;
     DriveState first = startIn(start), again = startIn(start);
     evaluateModel(device(), start.xhimin, first, notices, memo);
@@ -128,7 +128,7 @@ TEST(EvaluationMemo, AStopIsDoneAgainAndLeavesTheSameState) {
   DriveState stopping = startIn(kStarts[0]);
   stopping.fluxes.psi = -1.0f;  // a negative dc current
   ModelMemo memo;
-  SilentNotices notices;
+  NoticeCounter notices;
   DriveState first = stopping, second = stopping;
   EXPECT_THROW(evaluateModel(device(), 0, first, notices, memo), ModelStop);
   EXPECT_THROW(evaluateModel(device(), 0, second, notices, memo), ModelStop);

@@ -11,9 +11,9 @@
 #include "model/voltages_and_torques.hpp"
 #include "model/model_stop.hpp"
 #include "engine/steady_state.hpp"
+#include "model/model_notices.hpp"
 #include "support/start_up_state.hpp"
 #include "studies/stop_report.hpp"
-#include "support/silent_notices.hpp"
 
 using namespace msa;
 
@@ -31,13 +31,13 @@ TEST(Argument, GivesTheDirectionInMinusQuarterToSevenQuarters) {
       {-1, 0, kPi},       {-1, -1, 5 * kPi / 4},   {0, -1, 3 * kPi / 2},   {1, -1, -kPi / 4},
       {0.5f, -0.866f, 5.236},
   };
-  SilentNotices notices;
+  NoticeCounter notices;
   for (const Case& c : cases) EXPECT_NEAR(argument(c.a, c.b, notices), c.expected, 1e-3) << c.a << "," << c.b;
   EXPECT_EQ(notices.count, 0);
 }
 
 TEST(Argument, ZeroOrUndefinedLengthIsReportedAndGivesZero) {
-  SilentNotices notices;
+  NoticeCounter notices;
   EXPECT_EQ(argument(0, 0, notices), 0.0f);
   EXPECT_EQ(argument(std::nanf(""), 1, notices), 0.0f);
   EXPECT_EQ(notices.count, 2);
@@ -94,7 +94,7 @@ void resolve(MachineData& m, ModelNotices& notices) {
 }
 
 std::string stopText(MachineData& m) {
-  SilentNotices notices;
+  NoticeCounter notices;
   try {
     resolve(m, notices);
   } catch (const ModelStop& stop) {
@@ -229,7 +229,7 @@ TEST(VoltagesAndTorques, AgreeWithTheSupplyVoltageStudyInASteadyState) {
   MachineData m = defaultSteadyState();
   DriveState& s = m.state;
   const DeviceParameters& d = m.device;
-  SilentNotices notices;
+  NoticeCounter notices;
   ASSERT_NO_THROW(resolve(m, notices));
   s.commutation = commutationCoefficients(s.angles);
   s.angleCoefficients = angleCoefficients(s.angles, s.commutation, AngleTrig::of(s.angles));

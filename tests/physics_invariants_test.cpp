@@ -13,7 +13,7 @@
 #include "model/transient_integration.hpp"
 #include "studies/supply_voltage_study.hpp"
 #include "support/headless_run.hpp"
-#include "support/silent_notices.hpp"
+#include "model/model_notices.hpp"
 #include "support/start_up_state.hpp"
 
 namespace msa {
@@ -82,7 +82,7 @@ class SpeedAt : public StepObserver {
 
 // A model stop is a failure of the invariant too: say where it came.
 void integrate(MachineData& m, StepObserver& observer) {
-  SilentNotices notices;
+  NoticeCounter notices;
   try {
     integrateTransient(m.device, m.settings, m.state, notices, observer);
   } catch (const ModelStop& stop) {

@@ -10,9 +10,9 @@
 #include "engine/simulation.hpp"
 #include "model/model_stop.hpp"
 #include "model/transient_integration.hpp"
+#include "model/model_notices.hpp"
 #include "support/start_up_state.hpp"
 #include "numeric/extended.hpp"
-#include "support/silent_notices.hpp"
 
 using namespace msa;
 
@@ -40,7 +40,7 @@ struct Simulated {
 
 // A run through the engine, as every front end makes it.
 Simulated simulateFrom(const MachineData& m) {
-  SilentNotices notices;
+  NoticeCounter notices;
   Recorder recorder;
   SimulationRun run = simulate(m.device, m.settings, m.state, recorder, notices);
   EXPECT_EQ(recorder.runs, 1);

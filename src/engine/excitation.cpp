@@ -12,12 +12,6 @@ namespace msa {
 
 namespace {
 
-class CountingNotices : public ModelNotices {
- public:
-  void indeterminateArgument() override { ++count; }
-  int count = 0;
-};
-
 // The typed operating point, the guard angle held (control mode 2), the
 // rates and the damper currents of a steady state.
 float operatingPoint(const DeviceParameters& d, const ExcitationInputs& in, DriveState& s) {
@@ -52,7 +46,7 @@ ClosedFormExcitation closedForm(const DeviceParameters& d, float alpha1, DriveSt
   s.mfif = float(Extended(c.Ef) / s.omega);
   c.commutationFlux = float(Extended(c.Ec) / s.omega);
   c.mfif = s.mfif;
-  CountingNotices notices;
+  NoticeCounter notices;
   s.flux.delta = argument(efa, efb, notices);
   c.notices = notices.count;
   s.angles.nu = overlapCentreAngle(s.angles.xhi, s.angles.mu2);

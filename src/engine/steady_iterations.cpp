@@ -8,16 +8,6 @@
 
 namespace msa {
 
-namespace {
-
-class CountingNotices : public ModelNotices {
- public:
-  void indeterminateArgument() override { ++count; }
-  int count = 0;
-};
-
-}  // namespace
-
 SteadyIterations iterateSteadyState(const DeviceParameters& d, float xhimin, DriveState& s,
                                     const std::function<void(DriveState&)>& unknown) {
   SteadyIterations run;
@@ -33,7 +23,7 @@ SteadyIterations iterateSteadyState(const DeviceParameters& d, float xhimin, Dri
     it.Radd = s.terms.Radd;
     it.mfif = s.mfif;
     it.Idc = s.currents.Idc;
-    CountingNotices notices;
+    NoticeCounter notices;
     try {
       resolveAngles(d, {s.control, xhimin, s.currents, s.mfif, s.commutation}, s.flux, s.angles, notices);
     } catch (const ModelStop& stop) {

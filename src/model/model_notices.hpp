@@ -10,4 +10,13 @@ class ModelNotices {
   virtual void indeterminateArgument() = 0;
 };
 
+// Counts the notices and tells nobody: for a study whose screens print them
+// later, in their place (the engine's steady-state studies), or a
+// computation nobody watches.
+class NoticeCounter : public ModelNotices {
+ public:
+  void indeterminateArgument() override { ++count; }
+  int count = 0;
+};
+
 }  // namespace msa

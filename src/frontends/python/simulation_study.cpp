@@ -24,12 +24,6 @@ namespace msa::python {
 
 namespace {
 
-// The notices a run meets, counted: the dialogue prints each where it arises.
-class CountingNotices : public ModelNotices {
- public:
-  void indeterminateArgument() override { ++count; }
-  int count = 0;
-};
 
 // Room for the rows the settings promise, within reason: a run that stalls
 // or stops early does not hold memory it never fills.
@@ -117,7 +111,7 @@ py::dict simulateRun(const DeviceParameters& device, const StateRecord& before, 
   observers.add(columns);
   observers.add(signals);
   observers.add(limit);
-  CountingNotices notices;
+  NoticeCounter notices;
   SimulationRun run;
   {
     py::gil_scoped_release released;
