@@ -28,7 +28,7 @@ headless="$dir/msa/msa-headless.js"
 [ -f "$page/msa.js" ] && [ -f "$headless" ] || fail "tools/web/build.sh made no page or msa-headless.js"
 # The HTML manual the page's help links, in both languages.
 for lang in en fr; do
-  grep -q "manual/guide.$lang.html" "$page/index.html" && [ -s "$page/manual/guide.$lang.html" ] ||
+  grep -q "manual/guide.$lang.html" "$page/msa-texts.js" && [ -s "$page/manual/guide.$lang.html" ] ||
     fail "the page's help does not lead to manual/guide.$lang.html"
 done
 
