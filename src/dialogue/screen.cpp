@@ -1,23 +1,44 @@
 #include "dialogue/screen.hpp"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "dialogue/cp437.hpp"
 #include "dialogue/font.hpp"
 
 namespace msa {
 
+namespace {
+
+static_assert(kGlyphWidth == 8, "a glyph's row is one byte, painted as eight");
+
+// Each glyph row's byte as eight pixel bytes, 0xFF where a dot is lit (most
+// significant bit leftmost): a row of a glyph is painted in one store rather
+// than pixel by pixel, which made a screen's redrawing most of the time a
+// long replay takes.
+constexpr std::array<std::array<std::uint8_t, 8>, 256> kDotMasks = [] {
+  std::array<std::array<std::uint8_t, 8>, 256> masks{};
+  for (std::size_t bits = 0; bits < masks.size(); ++bits)
+    for (std::size_t x = 0; x < 8; ++x) masks[bits][x] = (bits >> (7 - x)) & 1 ? 0xFF : 0x00;
+  return masks;
+}();
+
+}  // namespace
+
 void Screen::paintCell(int row, int column, std::uint8_t code) {
   if (row < 1 || row > kTextRows || column < 1 || column > kTextColumns) return;
   grid_[index(row, column)] = code;
   const Glyph& glyph = kFont8x14[code];
+  const std::uint8_t ink = paletteIndex(colour_);
   const int left = (column - 1) * kGlyphWidth;
   const int top = (row - 1) * kGlyphHeight;
   for (int y = 0; y < kGlyphHeight; ++y) {
-    for (int x = 0; x < kGlyphWidth; ++x) {
-      const bool on = (glyph[static_cast<std::size_t>(y)] >> (7 - x)) & 1;
-      picture_.set(left + x, top + y, on ? paletteIndex(colour_) : kBackground);
-    }
+    const auto& mask = kDotMasks[glyph[static_cast<std::size_t>(y)]];
+    std::array<std::uint8_t, 8> span{};
+    for (std::size_t x = 0; x < span.size(); ++x) span[x] = (mask[x] & ink) | (~mask[x] & kBackground);
+    std::memcpy(picture_.row(top + y) + left, span.data(), span.size());
   }
 }
 
