@@ -27,27 +27,30 @@ constexpr std::array<std::array<std::uint8_t, 8>, 256> kDotMasks = [] {
 
 }  // namespace
 
-void Screen::paintCell(int row, int column, std::uint8_t code) {
+void Screen::paintCell(int row, int column, std::uint8_t code) noexcept {
   if (row < 1 || row > kTextRows || column < 1 || column > kTextColumns) return;
   grid_[index(row, column)] = code;
   const Glyph& glyph = kFont8x14[code];
   const std::uint8_t ink = paletteIndex(colour_);
   const int left = (column - 1) * kGlyphWidth;
   const int top = (row - 1) * kGlyphHeight;
+  // Bytewise on eight bytes at once: the same in either byte order.
+  constexpr std::uint64_t kEachByte = 0x0101010101010101u;
+  const std::uint64_t inkBytes = kEachByte * ink, backgroundBytes = kEachByte * kBackground;
   for (int y = 0; y < kGlyphHeight; ++y) {
-    const auto& mask = kDotMasks[glyph[static_cast<std::size_t>(y)]];
-    std::array<std::uint8_t, 8> span{};
-    for (std::size_t x = 0; x < span.size(); ++x) span[x] = (mask[x] & ink) | (~mask[x] & kBackground);
-    std::memcpy(picture_.row(top + y) + left, span.data(), span.size());
+    std::uint64_t mask = 0;
+    std::memcpy(&mask, kDotMasks[glyph[static_cast<std::size_t>(y)]].data(), sizeof mask);
+    const std::uint64_t span = (mask & inkBytes) | (~mask & backgroundBytes);
+    std::memcpy(picture_.row(top + y) + left, &span, sizeof span);
   }
 }
 
-void Screen::putChar(std::uint8_t code) {
+void Screen::putChar(std::uint8_t code) noexcept {
   paintCell(row_, column_, code);
   if (++column_ > kTextColumns) newLine();
 }
 
-void Screen::newLine() {
+void Screen::newLine() noexcept {
   column_ = 1;
   if (row_ < kTextRows) {
     ++row_;
@@ -56,20 +59,20 @@ void Screen::newLine() {
   }
 }
 
-void Screen::scrollUp() {
+void Screen::scrollUp() noexcept {
   picture_.scrollUp(kGlyphHeight, kBackground);
   std::copy(grid_.begin() + kTextColumns, grid_.end(), grid_.begin());
   std::fill(grid_.end() - kTextColumns, grid_.end(), std::uint8_t{0});
 }
 
-void Screen::clear() {
+void Screen::clear() noexcept {
   picture_.fill(kBackground);
   grid_.fill(0);
   row_ = 1;
   column_ = 1;
 }
 
-void Screen::moveCursor(int row, int column) {
+void Screen::moveCursor(int row, int column) noexcept {
   row_ = std::clamp(row, 1, kTextRows);
   column_ = std::clamp(column, 1, kTextColumns);
 }
