@@ -76,14 +76,16 @@ std::pair<char32_t, std::size_t> decodeAt(std::string_view text, std::size_t i) 
 
 }  // namespace
 
+// Written in place (a long key script passes here whole).
 std::u32string decodeUtf8(std::string_view text) {
-  std::u32string out;
-  out.reserve(text.size());
+  std::u32string out(text.size(), U'\0');  // never more code points than bytes
+  std::size_t n = 0;
   for (std::size_t i = 0; i < text.size();) {
     const auto [c, length] = decodeAt(text, i);
-    out.push_back(c);
+    out[n++] = c;
     i += length;
   }
+  out.resize(n);
   return out;
 }
 
