@@ -105,6 +105,8 @@ async function open(url, { device = null, context = browser } = {}) {
   if (device) await page.emulate(KnownDevices[device]);
   else await page.setViewport({ width: 1300, height: 820 });
   page.on('pageerror', (error) => fail(`${url.slice(0, 60)}: page error ${error.message}`));
+  // Every file the page asks for is there (its icons among them).
+  page.on('response', (response) => { if (response.status() >= 400) fail(`${response.url().slice(0, 80)}: ${response.status()}`); });
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForFunction(() => window.Msa && Msa.waiting(), { timeout: 20000, polling: 10 });
   await page.focus('#screen');
@@ -112,7 +114,7 @@ async function open(url, { device = null, context = browser } = {}) {
 }
 // Waits until the program has asked for `reads` answer lines and waits for a key.
 async function waitRead(page, reads, timeout = 60000) {
-  await page.waitForFunction((n) => Msa.timing.reads >= n && Msa.waiting(), { timeout, polling: 5 }, reads);
+  await page.waitForFunction((n) => window.Msa && Msa.timing.reads >= n && Msa.waiting(), { timeout, polling: 5 }, reads);
   return page.evaluate(() => Msa.timing.reads);
 }
 async function typeScript(page, script) {
@@ -410,6 +412,20 @@ for (const [where, url] of [['http', base], ['file', 'file://' + path.resolve(pa
   const differing = samePicture(await canvasIndexes(page), headlessPicture(script, 3));
   if (differing === 0) ok(`a link with - and _ in its base64url (${fragment}) replays msa-headless's screen`);
   else fail(`the link #play=${fragment}: ${differing} pixels differ from msa-headless's`);
+  await page.close();
+}
+{
+  // After menu F a button starts again, on a clean address.
+  const page = await browser.newPage();
+  page.on('pageerror', (error) => fail(`after F: page error ${error.message}`));
+  await page.goto(`${base}#play=${base64url(upToRun.split('\n').slice(0, MENU_READ - 1).map((l) => l + '\n').join('') + 'f\n')}`);
+  await page.waitForFunction(() => !document.getElementById('restart').hidden, { timeout: 10000 });
+  const focused = await page.evaluate(() => document.activeElement.id);
+  await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.keyboard.press('Enter')]);
+  await waitRead(page, 1);
+  const after = await page.evaluate(() => [location.hash, Msa.timing.reads]);
+  if (focused === 'restart' && after[0] === '' && after[1] === 1) ok('after F, the focused button starts again');
+  else fail(`after F: focus on "${focused}", then ${JSON.stringify(after)}`);
   await page.close();
 }
 for (const [name, fragment, message] of [
