@@ -1,6 +1,7 @@
 #include "dialogue/cp437.hpp"
 
 #include <array>
+#include <utility>
 
 namespace msa {
 
@@ -40,7 +41,7 @@ char32_t cp437ToUnicode(std::uint8_t code) {
   return kHigh[code - 128];
 }
 
-std::optional<std::uint8_t> unicodeToCp437(char32_t c) {
+std::optional<std::uint8_t> unicodeToCp437(char32_t c) noexcept {
   if (c >= 32 && c < 127) return static_cast<std::uint8_t>(c);
   if (c < 32 || c == 127) return std::nullopt;  // control characters have no glyph code
   if (c == U'\u2302') return std::uint8_t{127};
@@ -51,32 +52,40 @@ std::optional<std::uint8_t> unicodeToCp437(char32_t c) {
   return std::nullopt;
 }
 
-std::u32string decodeUtf8(std::string_view text) {
-  std::u32string out;
-  out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2
-                                          : (lead >> 3) == 30    ? 3 : 4;
-    char32_t c = extra == 0 ? lead : extra == 1 ? (lead & 0x1F) : extra == 2 ? (lead & 0x0F) : (lead & 0x07);
-    bool ok = extra < 4 && i + extra < text.size();
-    for (std::size_t k = 1; ok && k <= extra; ++k) {
-      const auto cont = static_cast<unsigned char>(text[i + k]);
-      ok = (cont & 0xC0) == 0x80;
-      c = (c << 6) | (cont & 0x3F);
-    }
-    // Overlong forms, surrogates and values past U+10FFFF are invalid too.
-    static constexpr std::array<char32_t, 4> kSmallest{0, 0x80, 0x800, 0x10000};
-    if (ok) ok = c >= kSmallest[extra] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
-    if (!ok) {
-      out.push_back(U'\uFFFD');
-      ++i;
-      continue;
-    }
-    out.push_back(c);
-    i += extra + 1;
+namespace {
+
+// The code point that starts at text[i], and the bytes it takes: U+FFFD
+// and one byte where those bytes are not UTF-8.
+std::pair<char32_t, std::size_t> decodeAt(std::string_view text, std::size_t i) noexcept {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  const std::size_t extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2
+                                        : (lead >> 3) == 30    ? 3 : 4;
+  char32_t c = extra == 0 ? lead : extra == 1 ? (lead & 0x1F) : extra == 2 ? (lead & 0x0F) : (lead & 0x07);
+  bool ok = extra < 4 && i + extra < text.size();
+  for (std::size_t k = 1; ok && k <= extra; ++k) {
+    const auto cont = static_cast<unsigned char>(text[i + k]);
+    ok = (cont & 0xC0) == 0x80;
+    c = (c << 6) | (cont & 0x3F);
   }
+  // Overlong forms, surrogates and values past U+10FFFF are invalid too.
+  static constexpr std::array<char32_t, 4> kSmallest{0, 0x80, 0x800, 0x10000};
+  if (ok) ok = c >= kSmallest[extra] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+  if (!ok) return {U'\uFFFD', 1};
+  return {c, extra + 1};
+}
+
+}  // namespace
+
+// Written in place (a long key script passes here whole).
+std::u32string decodeUtf8(std::string_view text) {
+  std::u32string out(text.size(), U'\0');  // never more code points than bytes
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto [c, length] = decodeAt(text, i);
+    out[n++] = c;
+    i += length;
+  }
+  out.resize(n);
   return out;
 }
 
@@ -98,10 +107,23 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+// Every text the screens print passes here: written in place, printable
+// ASCII as it stands, no intermediate string.
 std::string toCp437(std::string_view utf8) {
-  std::string out;
-  for (char32_t c : decodeUtf8(utf8))
-    if (auto code = unicodeToCp437(c)) out.push_back(static_cast<char>(*code));
+  std::string out(utf8.size(), '\0');  // never more codes than bytes
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    if (byte >= 32 && byte < 127) {
+      out[n++] = static_cast<char>(byte);
+      ++i;
+      continue;
+    }
+    const auto [c, length] = decodeAt(utf8, i);
+    if (const auto code = unicodeToCp437(c)) out[n++] = static_cast<char>(*code);
+    i += length;
+  }
+  out.resize(n);
   return out;
 }
 

@@ -1,8 +1,10 @@
 #include "dialogue/key_script.hpp"
 
 #include <array>
+#include <cstddef>
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "dialogue/cp437.hpp"
 
@@ -75,21 +77,24 @@ std::optional<Key> keyForTypedCharacter(char32_t c) {
 
 std::deque<ScriptKey> parseScript(std::string_view utf8) {
   const std::u32string text = decodeUtf8(utf8);
-  std::deque<ScriptKey> items;
+  // Written in place, then moved into the deque at once: a page link may
+  // hold most of a million keys.
+  std::vector<ScriptKey> items(text.size());  // never more items than characters
+  std::size_t n = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == U'{') {
       if (i + 1 < text.size() && text[i + 1] == U'{') {
         ++i;
       } else if (const auto named = namedAt(text, i)) {
-        items.push_back(*named);
+        items[n++] = *named;
         continue;
       }
-      items.push_back(ScriptKey::of(Key::character('{')));  // {{, or no name: a plain brace
+      items[n++] = ScriptKey::of(Key::character('{'));  // {{, or no name: a plain brace
       continue;
     }
-    if (const auto key = keyForScriptCharacter(text[i])) items.push_back(ScriptKey::of(*key));
+    if (const auto key = keyForScriptCharacter(text[i])) items[n++] = ScriptKey::of(*key);
   }
-  return items;
+  return std::deque<ScriptKey>(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(n));
 }
 
 std::deque<Key> parseKeyScript(std::string_view utf8) {

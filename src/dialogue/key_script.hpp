@@ -67,6 +67,8 @@ class ScriptedKeys {
   // {BREAK n} from its n-th step on.
   bool takeBreak(std::uint64_t step);
   bool empty() const { return items_.empty(); }
+  // Keys and commands not yet handed out.
+  std::size_t size() const { return items_.size(); }
 
  private:
   std::deque<ScriptKey> items_;

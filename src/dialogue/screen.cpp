@@ -1,32 +1,56 @@
 #include "dialogue/screen.hpp"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "dialogue/cp437.hpp"
 #include "dialogue/font.hpp"
 
 namespace msa {
 
-void Screen::paintCell(int row, int column, std::uint8_t code) {
+namespace {
+
+static_assert(kGlyphWidth == 8, "a glyph's row is one byte, painted as eight");
+
+// Each glyph row's byte as eight pixel bytes, 0xFF where a dot is lit (most
+// significant bit leftmost): a row of a glyph is painted in one store rather
+// than pixel by pixel, which made a screen's redrawing most of the time a
+// long replay takes.
+constexpr std::array<std::array<std::uint8_t, 8>, 256> kDotMasks = [] {
+  std::array<std::array<std::uint8_t, 8>, 256> masks{};
+  for (std::size_t bits = 0; bits < masks.size(); ++bits)
+    for (std::size_t x = 0; x < 8; ++x) masks[bits][x] = (bits >> (7 - x)) & 1 ? 0xFF : 0x00;
+  return masks;
+}();
+
+}  // namespace
+
+void Screen::paintCell(int row, int column, std::uint8_t code) noexcept {
   if (row < 1 || row > kTextRows || column < 1 || column > kTextColumns) return;
   grid_[index(row, column)] = code;
   const Glyph& glyph = kFont8x14[code];
+  const std::uint8_t ink = paletteIndex(colour_);
   const int left = (column - 1) * kGlyphWidth;
   const int top = (row - 1) * kGlyphHeight;
+  // Bytewise on eight bytes at once: the same in either byte order.
+  constexpr std::uint64_t kEachByte = 0x0101010101010101u;
+  const std::uint64_t inkBytes = kEachByte * ink, backgroundBytes = kEachByte * kBackground;
   for (int y = 0; y < kGlyphHeight; ++y) {
-    for (int x = 0; x < kGlyphWidth; ++x) {
-      const bool on = (glyph[static_cast<std::size_t>(y)] >> (7 - x)) & 1;
-      picture_.set(left + x, top + y, on ? paletteIndex(colour_) : kBackground);
-    }
+    std::uint64_t mask = 0;
+    std::memcpy(&mask, kDotMasks[glyph[static_cast<std::size_t>(y)]].data(), sizeof mask);
+    const std::uint64_t span = (mask & inkBytes) | (~mask & backgroundBytes);
+    std::memcpy(picture_.row(top + y) + left, &span, sizeof span);
   }
 }
 
-void Screen::putChar(std::uint8_t code) {
+void Screen::putChar(std::uint8_t code) noexcept {
   paintCell(row_, column_, code);
   if (++column_ > kTextColumns) newLine();
 }
 
-void Screen::newLine() {
+void Screen::newLine() noexcept {
   column_ = 1;
   if (row_ < kTextRows) {
     ++row_;
@@ -35,20 +59,20 @@ void Screen::newLine() {
   }
 }
 
-void Screen::scrollUp() {
+void Screen::scrollUp() noexcept {
   picture_.scrollUp(kGlyphHeight, kBackground);
   std::copy(grid_.begin() + kTextColumns, grid_.end(), grid_.begin());
   std::fill(grid_.end() - kTextColumns, grid_.end(), std::uint8_t{0});
 }
 
-void Screen::clear() {
+void Screen::clear() noexcept {
   picture_.fill(kBackground);
   grid_.fill(0);
   row_ = 1;
   column_ = 1;
 }
 
-void Screen::moveCursor(int row, int column) {
+void Screen::moveCursor(int row, int column) noexcept {
   row_ = std::clamp(row, 1, kTextRows);
   column_ = std::clamp(column, 1, kTextColumns);
 }

@@ -13,20 +13,25 @@ inline constexpr int kTextRows = 25;
 
 // The picture with its 80 x 25 text grid, text cursor and present colour.
 // Rows and columns are 1-based, as the dialogue speaks of them.
+//
+// What paints and moves the cursor cannot throw, and says so: in the
+// WebAssembly build, whose C++ exceptions go through JavaScript, a call that
+// may throw from where a string is alive is a round trip through JavaScript,
+// and a screen's redrawing makes thousands of them.
 class Screen {
  public:
   // Paints the character in the cell under the cursor and advances the cursor,
   // wrapping at column 80 and scrolling from row 25.
-  void putChar(std::uint8_t code);
+  void putChar(std::uint8_t code) noexcept;
   // Paints one cell without touching the cursor.
-  void paintCell(int row, int column, std::uint8_t code);
-  void newLine();
+  void paintCell(int row, int column, std::uint8_t code) noexcept;
+  void newLine() noexcept;
   // Scrolls the picture and the grid up by one text row.
-  void scrollUp();
-  void clear();
+  void scrollUp() noexcept;
+  void clear() noexcept;
   void setColour(Colour colour) { colour_ = colour; }
   Colour colour() const { return colour_; }
-  void moveCursor(int row, int column);
+  void moveCursor(int row, int column) noexcept;
   int row() const { return row_; }
   int column() const { return column_; }
 

@@ -6,9 +6,10 @@
       every key, by language, into TABLES; each is written only when its
       content changes, so that a changed text recompiles its table alone;
       STAMP is touched
-  make_texts.py page OUT HTML SCRIPT TEXTS...
+  make_texts.py page OUT PAGE_FILES... TEXTS...
       the page's words and help: a script that sets window.MSA_TEXTS; every
-      word the page's HTML and SCRIPT name must be one of the texts
+      word the page's files (its HTML and scripts) name must be one of the
+      texts
   make_texts.py manual OUT TEMPLATE CODE VERSION TEXTS...
       a manual page: TEMPLATE with @PROJECT_VERSION@ and its line @OPTIONS@
       filled in, in the language CODE
@@ -418,12 +419,14 @@ def write(path, content, if_changed=False):
 
 
 def main(argv):
-    modes = {"code": 2, "page": 2, "manual": 3}
+    modes = {"code": 2, "page": 1, "manual": 3}
     if len(argv) < 3 or argv[0] not in modes or len(argv) < 3 + modes[argv[0]]:
         sys.stderr.write(__doc__)
         return 2
     mode, out, rest = argv[0], argv[1], argv[2:]
-    extra, files = rest[:modes[mode]], rest[modes[mode]:]
+    # The page names as many files as it has; the texts end in .texts.
+    given = len([a for a in rest if not a.endswith(".texts")]) if mode == "page" else modes[mode]
+    extra, files = rest[:given], rest[given:]
     try:
         catalogues = [Catalogue(f) for f in files]
         check(catalogues)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds msa for the browser with Debian's emscripten:
-#   BUILD_DIR/msa/page/        the page: index.html, msa-page.js, msa.js (the
-#                              program, its WebAssembly inside), the HTML
-#                              manual its help links (manual/); runs from any
+#   BUILD_DIR/msa/page/        the page: index.html, its scripts, msa.js (the
+#                              program, its WebAssembly inside), its icons,
+#                              manifest and service worker, the HTML manual
+#                              its help links (manual/); runs from any
 #                              static host and from file://
 #   BUILD_DIR/msa/msa-headless.js  msa-headless for node
 # zlib and libpng come from tools/web/deps.sh (built once, then kept).
@@ -31,4 +32,6 @@ mkdir -p "$dir/msa/page/licenses"
 cp "$prefix"/licenses/* "$dir/msa/page/licenses/"
 cp LICENSE "$dir/msa/page/licenses/msa.txt"
 python3 tools/docs/html_manual.py "$dir/msa/page/manual" >/dev/null
+# Last, once every file is there: the list the service worker keeps.
+python3 src/frontends/web/make_offline_list.py "$dir/msa/page"
 echo "$dir/msa/page"

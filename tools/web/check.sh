@@ -4,9 +4,13 @@
 #    transcripts and pictures, byte for byte (tests/golden/check.sh);
 #  - the page in Debian's chromium, headless, driven by puppeteer-core
 #    (tools/web/check-page.mjs): served from 127.0.0.1 and opened from
-#    file://, the canvas against msa-headless's pictures, Escape during a
-#    long run, #play= links good and bad, the clipboard, Ctrl+S's downloads against the
-#    desktop's saves; the times it measures are printed last (JSON).
+#    file://, the canvas against msa-headless's pictures; an emulated tablet
+#    and phone typing through the touch field and the key row; Escape during
+#    a long run and its replay; editing keys; #play= links good, bad and
+#    1 MB long; the address across a reload and the language link; the
+#    clipboard; Ctrl+S's downloads against the desktop's saves; axe-core;
+#    the page offline through its service worker; the times it measures are
+#    printed last (JSON).
 #
 # Usage: tools/web/check.sh [--screenshot FILE] [BUILD_DIR]
 #   BUILD_DIR defaults to build-web; the screenshot of the page showing the
@@ -28,12 +32,13 @@ headless="$dir/msa/msa-headless.js"
 [ -f "$page/msa.js" ] && [ -f "$headless" ] || fail "tools/web/build.sh made no page or msa-headless.js"
 # The HTML manual the page's help links, in both languages.
 for lang in en fr; do
-  grep -q "manual/guide.$lang.html" "$page/index.html" && [ -s "$page/manual/guide.$lang.html" ] ||
+  grep -q "manual/guide.$lang.html" "$page/msa-texts.js" && [ -s "$page/manual/guide.$lang.html" ] ||
     fail "the page's help does not lead to manual/guide.$lang.html"
 done
 
-# puppeteer-core as the lock file pins it, installed again only when the
-# lock file changed; it drives the system's chromium, it downloads none.
+# puppeteer-core and axe-core as the lock file pins them, installed again
+# only when the lock file changed; puppeteer drives the system's chromium, it
+# downloads none; axe-core is injected into the page by the check alone.
 if [ ! -f tools/web/node_modules/.package-lock.json ] ||
   [ tools/web/package-lock.json -nt tools/web/node_modules/.package-lock.json ]; then
   (cd tools/web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)

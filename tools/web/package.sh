@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes dist/msa-<version>-web.zip: a folder msa-<version>-web/ holding the
-# page (index.html, msa-page.js, msa.js with its WebAssembly inside) and the
-# licence texts; it runs from any static host and from a double click on
-# index.html.
+# page (index.html, its scripts, msa.js with its WebAssembly inside, its
+# icons, manifest and service worker, the manual) and the licence texts; it
+# runs from any static host and from a double click on index.html.
 #
 # Usage: tools/web/package.sh [BUILD_DIR]   (default build-web)
 set -euo pipefail

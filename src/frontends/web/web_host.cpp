@@ -22,9 +22,15 @@
 EM_JS(void, msaShowPicture, (const std::uint8_t* rgba, int top, int bottom), {
   Msa.showPicture(HEAPU8.subarray(rgba, rgba + 640 * 350 * 4), top, bottom);
 });
-EM_JS(void, msaShowText, (const char* utf8), { Msa.showText(UTF8ToString(utf8)); });
+// The text grid; `reads` counts the answer lines asked for so far (a new one
+// is announced, the same one was edited).
+EM_JS(void, msaShowText, (const char* utf8, double reads), { Msa.showText(UTF8ToString(utf8), reads); });
 EM_JS(void, msaBeep, (), { Msa.beep(); });
-EM_JS(void, msaRecorded, (const char* utf8), { Msa.recorded(UTF8ToString(utf8)); });
+// Keys of the session in the key-script language; `save` for a {SAVE},
+// which the page's links keep and its address leaves out.
+EM_JS(void, msaRecorded, (const char* utf8, int save), { Msa.recorded(UTF8ToString(utf8), save !== 0); });
+// How far a link's replay is: `state` 0 going, 1 finished, 2 stopped by the user.
+EM_JS(void, msaReplay, (double done, double total, int state), { Msa.replay(done, total, state); });
 // Hands the files of the save folder to the page (which offers them as
 // downloads) and removes them.
 EM_JS(void, msaSaved, (const char* message, const char* folder), {
@@ -54,6 +60,12 @@ namespace {
 // (about the display's rate), and on a machine so slow that showing it takes
 // longer, at most a third of the time goes to showing it.
 constexpr double kPresentIntervalMs = 16;
+// A replayed link gives the browser its turn this often: drawing and
+// handing over the text at every key would make a long link take minutes.
+constexpr double kReplayTurnMs = 100;
+// ...reading the clock once every so many keys.
+constexpr unsigned kKeysPerClockReading = 64;
+enum ReplayState : int { kReplayGoing = 0, kReplayFinished = 1, kReplayStopped = 2 };
 
 constexpr std::array<std::uint32_t, 16> kRgbaPalette = [] {
   std::array<std::uint32_t, 16> table{};
@@ -110,20 +122,49 @@ void WebHost::present(const Screen& screen) {
   presentCost_ = lastPresent_ - start;
 }
 
-void WebHost::answerAwaited(const Screen& screen) { msaShowText(screen.text().c_str()); }
+WebHost::WebHost(std::deque<ScriptKey> play, SaveAction save)
+    : play_(std::move(play)), playTotal_(play_.size()), save_(std::move(save)), lastTurn_(emscripten_get_now()) {}
+
+void WebHost::answerAwaited(const Screen& screen) {
+  ++reads_;
+  if (play_.empty()) showText(screen);
+}
+
+void WebHost::showText(const Screen& screen) {
+  std::string text = screen.text();
+  if (reads_ == readsShown_ && text == textShown_) return;
+  msaShowText(text.c_str(), static_cast<double>(reads_));
+  readsShown_ = reads_;
+  textShown_ = std::move(text);
+}
+
+void WebHost::showComputing(bool on) {
+  if (on == computingShown_) return;
+  msaComputing(on ? 1 : 0);
+  computingShown_ = on;
+}
 
 Key WebHost::nextKey(const Screen& screen) {
   interruptAsked_ = false;  // asked for while no simulation ran: void
-  msaComputing(0);
+  showComputing(false);
   // The played keys come first, as fast as they are asked for.
   if (!play_.empty()) {
-    drainEvents(screen);
+    if (++keysSinceClock_ >= kKeysPerClockReading) {
+      keysSinceClock_ = 0;
+      if (emscripten_get_now() - lastTurn_ >= kReplayTurnMs) replayTurn(screen);
+    }
     if (const auto played = play_.nextKey([&] { save(screen, lastFourByThree_); })) {
       record(ScriptKey::of(*played));
       return *played;
     }
   }
+  if (replayShown_) {
+    msaReplay(static_cast<double>(playTotal_), static_cast<double>(playTotal_), kReplayFinished);
+    replayShown_ = false;
+  }
   if (pending_.empty()) {
+    flushRecord();
+    showText(screen);
     present(screen);
     drainEvents(screen);
     while (pending_.empty()) {
@@ -137,16 +178,32 @@ Key WebHost::nextKey(const Screen& screen) {
   return key;
 }
 
-void WebHost::beep() { msaBeep(); }
+void WebHost::replayTurn(const Screen& screen) {
+  flushRecord();
+  showText(screen);
+  present(screen);
+  replayShown_ = true;
+  msaReplay(static_cast<double>(playTotal_ - play_.size()), static_cast<double>(playTotal_), kReplayGoing);
+  msaYield();
+  lastTurn_ = emscripten_get_now();
+  drainEvents(screen);
+}
+
+// A replay's beeps would sound as one buzz.
+void WebHost::beep() {
+  if (play_.empty()) msaBeep();
+}
 
 void WebHost::pictureChanged(const Screen& screen) {
   if (emscripten_get_now() - lastPresent_ < std::max(kPresentIntervalMs, 2 * presentCost_)) return;
-  msaComputing(1);
+  showComputing(true);
   computing_ = true;
   drainEvents(screen);
   computing_ = false;
+  flushRecord();
   present(screen);
   msaYield();
+  lastTurn_ = emscripten_get_now();
   // Keys and stops that came while the browser had the hand.
   computing_ = true;
   drainEvents(screen);
@@ -166,6 +223,15 @@ void WebHost::drainEvents(const Screen& screen) {
 void WebHost::handle(int event, const Screen& screen) {
   if (event >= 0) {
     if (const auto key = keyForTypedCharacter(static_cast<char32_t>(event))) pending_.push_back(*key);
+    return;
+  }
+  // Escape or a stop during a replay stops the replay: what it typed stays,
+  // the rest of the link is left out, and a run it started stops too.
+  if ((event == page::kEscape || event == page::kStop) && !play_.empty()) {
+    msaReplay(static_cast<double>(playTotal_ - play_.size()), static_cast<double>(playTotal_), kReplayStopped);
+    play_ = ScriptedKeys{};
+    replayShown_ = false;
+    if (computing_) interruptAsked_ = true;
     return;
   }
   switch (event) {
@@ -189,12 +255,19 @@ void WebHost::handle(int event, const Screen& screen) {
   if (const auto kind = specialKey(event)) pending_.push_back(Key::special(*kind));
 }
 
-void WebHost::record(ScriptKey item) { msaRecorded(scriptText(item).c_str()); }
+void WebHost::record(ScriptKey item) { recorded_ += scriptText(item); }
+
+void WebHost::flushRecord() {
+  if (recorded_.empty()) return;
+  msaRecorded(recorded_.c_str(), 0);
+  recorded_.clear();
+}
 
 void WebHost::save(const Screen& screen, bool fourByThree) {
   lastFourByThree_ = fourByThree;
   if (!save_) return;
-  record(ScriptKey::save());
+  flushRecord();
+  msaRecorded(scriptText(ScriptKey::save()).c_str(), 1);
   msaSaved(save_(screen, fourByThree).c_str(), kWebSaveFolder);
 }
 

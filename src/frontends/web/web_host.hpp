@@ -21,13 +21,18 @@ inline constexpr const char* kWebSaveFolder = "/saves";
 // program is built with Asyncify), so that the page stays responsive while
 // the program waits for a key or runs a simulation. The events are typed
 // characters' code points and those of page_events.list (page::Event).
+//
+// A #play= link is replayed as fast as the program goes: the picture, the
+// text region, the session's keys and how far the replay is reach the page
+// only when the browser gets its turn (every kReplayTurnMs), where Escape
+// or a stop ends the replay and keeps what it typed.
 class WebHost : public Host {
  public:
   // Saves the results (Ctrl+S or the page's button) and returns the line
   // the page shows: what was saved, or why not.
   using SaveAction = std::function<std::string(const Screen&, bool fourByThree)>;
 
-  WebHost(std::deque<ScriptKey> play, SaveAction save) : play_(std::move(play)), save_(std::move(save)) {}
+  WebHost(std::deque<ScriptKey> play, SaveAction save);
 
   void answerAwaited(const Screen& screen) override;
   Key nextKey(const Screen& screen) override;
@@ -36,9 +41,20 @@ class WebHost : public Host {
   bool interruptRequested(std::uint64_t step) override;
   // In the page's status line while the run lasts.
   void runNotice(const std::string& text) override;
+  // Hands the page the session's keys it has not been told yet (the page
+  // keeps them for its links and its address).
+  void flushRecord();
 
  private:
   void present(const Screen& screen);
+  // The page's busy mark, told only when it changes.
+  void showComputing(bool on);
+  // The text grid for the page's text region, when it changed: at each
+  // answer line and as the answer is typed.
+  void showText(const Screen& screen);
+  // The browser's turn during a replay: the picture, the text and how far
+  // the replay is, then the events that came meanwhile.
+  void replayTurn(const Screen& screen);
   // Handles every event the page has queued, without waiting.
   void drainEvents(const Screen& screen);
   void handle(int event, const Screen& screen);
@@ -46,13 +62,22 @@ class WebHost : public Host {
   void save(const Screen& screen, bool fourByThree);
 
   ScriptedKeys play_;
+  std::size_t playTotal_;  // the keys and commands the replayed link holds
+  bool replayShown_ = false;  // the page shows how far the replay is
   SaveAction save_;
   std::deque<Key> pending_;
+  std::string recorded_;  // keys recorded, not yet handed to the page
+  std::uint64_t reads_ = 0;  // answer lines asked for
+  std::uint64_t readsShown_ = 0;
+  std::string textShown_;
   bool computing_ = false;
+  bool computingShown_ = false;
   bool interruptAsked_ = false;
   bool lastFourByThree_ = false;
   double lastPresent_ = 0;  // ms
   double presentCost_ = 0;  // ms the last present took
+  double lastTurn_ = 0;  // ms: when the browser last had its turn
+  unsigned keysSinceClock_ = 0;
   std::vector<std::uint8_t> shown_;  // the colour indexes the canvas shows
   std::vector<std::uint32_t> rgba_;  // the canvas's pixels
 };

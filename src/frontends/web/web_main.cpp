@@ -57,6 +57,7 @@ int main() {
     return saver.save(shown.picture(), fourByThree).message;
   });
   const int status = runProgram(*screen, host, &log, language);
+  host.flushRecord();
   msaEnded(status);
   return status;
 }
