@@ -29,14 +29,35 @@ constexpr std::array<std::array<std::uint8_t, 8>, 256> kDotMasks = [] {
 
 void Screen::paintCell(int row, int column, std::uint8_t code) noexcept {
   if (row < 1 || row > kTextRows || column < 1 || column > kTextColumns) return;
-  grid_[index(row, column)] = code;
-  const Glyph& glyph = kFont8x14[code];
-  const std::uint8_t ink = paletteIndex(colour_);
-  const int left = (column - 1) * kGlyphWidth;
-  const int top = (row - 1) * kGlyphHeight;
+  const std::size_t cell = index(row, column);
+  grid_[cell] = code;
+  ink_[cell] = paletteIndex(colour_);
+  if (!pending_[cell]) {
+    pending_[cell] = true;
+    pendingCells_[pendingCount_++] = static_cast<std::uint16_t>(cell);
+  }
+}
+
+void Screen::paintPending() const noexcept {
+  if (clearPending_) {
+    picture_.fill(kBackground);
+    clearPending_ = false;
+  }
+  for (std::size_t i = 0; i < pendingCount_; ++i) {
+    const std::size_t cell = pendingCells_[i];
+    pending_[cell] = false;
+    paintGlyph(cell);
+  }
+  pendingCount_ = 0;
+}
+
+void Screen::paintGlyph(std::size_t cell) const noexcept {
+  const Glyph& glyph = kFont8x14[grid_[cell]];
+  const int left = static_cast<int>(cell % kTextColumns) * kGlyphWidth;
+  const int top = static_cast<int>(cell / kTextColumns) * kGlyphHeight;
   // Bytewise on eight bytes at once: the same in either byte order.
   constexpr std::uint64_t kEachByte = 0x0101010101010101u;
-  const std::uint64_t inkBytes = kEachByte * ink, backgroundBytes = kEachByte * kBackground;
+  const std::uint64_t inkBytes = kEachByte * ink_[cell], backgroundBytes = kEachByte * kBackground;
   for (int y = 0; y < kGlyphHeight; ++y) {
     std::uint64_t mask = 0;
     std::memcpy(&mask, kDotMasks[glyph[static_cast<std::size_t>(y)]].data(), sizeof mask);
@@ -60,13 +81,17 @@ void Screen::newLine() noexcept {
 }
 
 void Screen::scrollUp() noexcept {
+  paintPending();
   picture_.scrollUp(kGlyphHeight, kBackground);
   std::copy(grid_.begin() + kTextColumns, grid_.end(), grid_.begin());
   std::fill(grid_.end() - kTextColumns, grid_.end(), std::uint8_t{0});
 }
 
 void Screen::clear() noexcept {
-  picture_.fill(kBackground);
+  // What was printed before is covered by the clear, painted or not.
+  for (std::size_t i = 0; i < pendingCount_; ++i) pending_[pendingCells_[i]] = false;
+  pendingCount_ = 0;
+  clearPending_ = true;
   grid_.fill(0);
   row_ = 1;
   column_ = 1;

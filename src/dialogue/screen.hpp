@@ -42,15 +42,38 @@ class Screen {
   // The whole grid, one line per row.
   std::string text() const;
 
-  Picture& picture() { return picture_; }
-  const Picture& picture() const { return picture_; }
+  // The picture as painted so far: the cells printed since it was last
+  // looked at are painted first.
+  Picture& picture() {
+    paintPending();
+    return picture_;
+  }
+  const Picture& picture() const {
+    paintPending();
+    return picture_;
+  }
 
  private:
+  static constexpr std::size_t kCells = kTextColumns * kTextRows;
   static std::size_t index(int row, int column) {
     return static_cast<std::size_t>((row - 1) * kTextColumns + (column - 1));
   }
-  Picture picture_;
-  std::array<std::uint8_t, kTextColumns * kTextRows> grid_{};
+  void paintPending() const noexcept;
+  void paintGlyph(std::size_t cell) const noexcept;
+
+  // Printing only notes the cell, its code and colour; the pixels are painted
+  // when the picture is looked at (shown, saved, drawn on, scrolled). The
+  // cells tile the picture and a glyph covers its cell, so painting only a
+  // cell's last character gives the same pixels, and a screen redrawn many
+  // times between two looks (a long replay) is painted once.
+  mutable Picture picture_;
+  std::array<std::uint8_t, kCells> grid_{};
+  std::array<std::uint8_t, kCells> ink_{};
+  mutable std::array<bool, kCells> pending_{};
+  mutable std::array<std::uint16_t, kCells> pendingCells_{};
+  mutable std::size_t pendingCount_ = 0;
+  // A clear not painted yet: the whole picture goes back to the background.
+  mutable bool clearPending_ = false;
   int row_ = 1;
   int column_ = 1;
   Colour colour_ = Colour::White;
