@@ -52,11 +52,7 @@ std::optional<std::uint8_t> unicodeToCp437(char32_t c) noexcept {
   return std::nullopt;
 }
 
-namespace {
-
-// The code point that starts at text[i], and the bytes it takes: U+FFFD
-// and one byte where those bytes are not UTF-8.
-std::pair<char32_t, std::size_t> decodeAt(std::string_view text, std::size_t i) noexcept {
+std::pair<char32_t, std::size_t> decodeUtf8At(std::string_view text, std::size_t i) noexcept {
   const auto lead = static_cast<unsigned char>(text[i]);
   const std::size_t extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2
                                         : (lead >> 3) == 30    ? 3 : 4;
@@ -74,14 +70,12 @@ std::pair<char32_t, std::size_t> decodeAt(std::string_view text, std::size_t i) 
   return {c, extra + 1};
 }
 
-}  // namespace
-
 // Written in place (a long key script passes here whole).
 std::u32string decodeUtf8(std::string_view text) {
   std::u32string out(text.size(), U'\0');  // never more code points than bytes
   std::size_t n = 0;
   for (std::size_t i = 0; i < text.size();) {
-    const auto [c, length] = decodeAt(text, i);
+    const auto [c, length] = decodeUtf8At(text, i);
     out[n++] = c;
     i += length;
   }
@@ -105,26 +99,6 @@ void appendUtf8(std::string& out, char32_t c) {
     out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
     out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
   }
-}
-
-// Every text the screens print passes here: written in place, printable
-// ASCII as it stands, no intermediate string.
-std::string toCp437(std::string_view utf8) {
-  std::string out(utf8.size(), '\0');  // never more codes than bytes
-  std::size_t n = 0;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto byte = static_cast<unsigned char>(utf8[i]);
-    if (byte >= 32 && byte < 127) {
-      out[n++] = static_cast<char>(byte);
-      ++i;
-      continue;
-    }
-    const auto [c, length] = decodeAt(utf8, i);
-    if (const auto code = unicodeToCp437(c)) out[n++] = static_cast<char>(*code);
-    i += length;
-  }
-  out.resize(n);
-  return out;
 }
 
 std::string cp437ToUtf8(std::string_view codes) {

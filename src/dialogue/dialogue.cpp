@@ -1,5 +1,7 @@
 #include "dialogue/dialogue.hpp"
 
+#include <array>
+
 #include "dialogue/answer_editor.hpp"
 #include "dialogue/answer_field.hpp"
 #include "dialogue/cp437.hpp"
@@ -38,21 +40,29 @@ void Dialogue::end(Ending ending) {
 }
 
 void Dialogue::printText(std::string_view utf8, Ending ending) {
-  printCodes(toCp437(utf8));
+  forEachCp437(utf8, [this](std::uint8_t code) { screen_.putChar(code); });
   end(ending);
 }
 
 void Dialogue::printNumber(float value, Ending ending) {
-  printCodes(formatNumber(value));
+  printCodes(numberText(value).view());
   end(ending);
 }
 
 void Dialogue::print(Msg key, Ending ending) { printText(text(key), ending); }
 
+// Written in place from numbers held on the stack: nothing here allocates,
+// so nothing needs cleaning up if something below throws (the WebAssembly
+// build then calls straight through rather than by way of JavaScript).
 void Dialogue::print(Msg key, std::initializer_list<float> numbers, Ending ending) {
-  std::vector<std::string> values;
-  for (float number : numbers) values.push_back(formatNumber(number));
-  printFilled(key, values, ending);
+  std::array<NumberText, 10> values;  // placeholders are {0} to {9}
+  std::size_t count = 0;
+  for (float number : numbers)
+    if (count < values.size()) values[count++] = numberText(number);
+  walkPlaceholders(
+      text(key), count, [this](std::string_view piece) { printText(piece); },
+      [&](std::size_t index) { printText(values[index].view()); });
+  end(ending);
 }
 
 void Dialogue::printFilled(Msg key, const std::vector<std::string>& values, Ending ending) {

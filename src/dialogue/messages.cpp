@@ -35,21 +35,9 @@ std::string systemError(Language language, int error) {
 std::string fillPlaceholders(std::string_view pattern, const std::vector<std::string>& given) {
   std::string out;
   out.reserve(pattern.size());
-  // The text between placeholders is copied a span at a time, not a
-  // character at a time: every screen's text passes here.
-  std::size_t plain = 0;  // where the text not yet copied starts
-  for (std::size_t i = 0; i + 2 < pattern.size(); ++i) {
-    if (pattern[i] == '{' && pattern[i + 2] == '}' && pattern[i + 1] >= '0' && pattern[i + 1] <= '9') {
-      const auto index = static_cast<std::size_t>(pattern[i + 1] - '0');
-      if (index < given.size()) {
-        out.append(pattern.substr(plain, i - plain));
-        out += given[index];
-        i += 2;
-        plain = i + 1;
-      }
-    }
-  }
-  out.append(pattern.substr(plain));
+  walkPlaceholders(
+      pattern, given.size(), [&](std::string_view text) { out.append(text); },
+      [&](std::size_t index) { out += given[index]; });
   return out;
 }
 

@@ -30,4 +30,23 @@ std::string systemError(Language language, int error);
 // The pattern with each {n} replaced by values[n]; any other brace is kept.
 std::string fillPlaceholders(std::string_view pattern, const std::vector<std::string>& values);
 
+// Walks a pattern: each span of text between placeholders to `text`, each
+// placeholder {n} with n below `given` to `value(n)`; any other brace is text.
+template <typename Text, typename Value>
+void walkPlaceholders(std::string_view pattern, std::size_t given, Text text, Value value) {
+  std::size_t plain = 0;  // where the text not yet passed on starts
+  for (std::size_t i = 0; i + 2 < pattern.size(); ++i) {
+    if (pattern[i] == '{' && pattern[i + 2] == '}' && pattern[i + 1] >= '0' && pattern[i + 1] <= '9') {
+      const auto index = static_cast<std::size_t>(pattern[i + 1] - '0');
+      if (index < given) {
+        text(pattern.substr(plain, i - plain));
+        value(index);
+        i += 2;
+        plain = i + 1;
+      }
+    }
+  }
+  text(pattern.substr(plain));
+}
+
 }  // namespace msa

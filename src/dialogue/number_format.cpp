@@ -10,13 +10,6 @@ namespace msa {
 
 namespace {
 
-std::string trimFraction(std::string digits) {
-  if (digits.find('.') == std::string::npos) return digits;
-  digits.erase(digits.find_last_not_of('0') + 1);
-  if (digits.back() == '.') digits.pop_back();
-  return digits;
-}
-
 // The decimal exponent of the first significant digit, when it lies in -1..6:
 // such numbers are written without an exponent.
 std::optional<int> plainExponent(double magnitude) {
@@ -28,36 +21,57 @@ std::optional<int> plainExponent(double magnitude) {
   return std::nullopt;
 }
 
-std::string exponentNotation(double value) {
+void append(NumberText& text, std::string_view part) {
+  for (char c : part)
+    if (text.size < text.chars.size()) text.chars[text.size++] = c;
+}
+
+// Trailing zeros of a fraction removed, and its point if nothing follows it.
+std::string_view trimFraction(std::string_view digits) {
+  if (digits.find('.') == std::string_view::npos) return digits;
+  digits = digits.substr(0, digits.find_last_not_of('0') + 1);
+  if (digits.back() == '.') digits.remove_suffix(1);
+  return digits;
+}
+
+// d.dddddde+xxx with the mantissa's trailing zeros removed (its point stays).
+void appendExponentNotation(NumberText& text, double value) {
   char buffer[40];
   std::snprintf(buffer, sizeof buffer, "%.6e", value);
-  std::string text(buffer);
-  const auto e = text.find('e');
-  std::string mantissa = text.substr(0, e);
-  mantissa.erase(mantissa.find_last_not_of('0') + 1);  // the point stays
-  const int exponent = std::atoi(text.c_str() + e + 1);
+  const std::string_view printed(buffer);
+  const std::size_t e = printed.find('e');
+  const std::string_view mantissa = printed.substr(0, e);
+  append(text, mantissa.substr(0, mantissa.find_last_not_of('0') + 1));
+  const int exponent = std::atoi(buffer + e + 1);
   std::snprintf(buffer, sizeof buffer, "e%c%03d", exponent < 0 ? '-' : '+', std::abs(exponent));
-  return mantissa + buffer;
+  append(text, buffer);
 }
 
 }  // namespace
 
-std::string formatNumber(float value) {
-  if (std::isnan(value)) return " nan";
-  if (std::isinf(value)) return value > 0 ? " inf" : "-inf";
-  if (value == 0) return " 0";
-  const double wide = value;
-  const std::optional<int> e = plainExponent(std::fabs(wide));
-  std::string text;
-  if (e) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*f", 6 - *e, wide);
-    text = trimFraction(buffer);
+NumberText numberText(float value) {
+  NumberText text;
+  if (std::isnan(value)) {
+    append(text, " nan");
+  } else if (std::isinf(value)) {
+    append(text, value > 0 ? " inf" : "-inf");
+  } else if (value == 0) {
+    append(text, " 0");
   } else {
-    text = exponentNotation(wide);
+    const double wide = value;
+    if (!std::signbit(wide)) append(text, " ");
+    if (const std::optional<int> e = plainExponent(std::fabs(wide))) {
+      char buffer[40];
+      std::snprintf(buffer, sizeof buffer, "%.*f", 6 - *e, wide);
+      append(text, trimFraction(buffer));
+    } else {
+      appendExponentNotation(text, wide);
+    }
   }
-  return text.front() == '-' ? text : " " + text;
+  return text;
 }
+
+std::string formatNumber(float value) { return std::string(numberText(value).view()); }
 
 std::string formatWhole(std::int32_t value) {
   const std::string digits = std::to_string(value);
