@@ -450,23 +450,37 @@ for (const [name, fragment, message] of [
   const page = await browser.newPage();
   await page.setViewport({ width: 1300, height: 820 });
   page.on('pageerror', (error) => fail(`the 1 MB link: page error ${error.message}`));
-  const start = Date.now();
   await page.goto(link, { waitUntil: 'load' });
-  let progress = '';
   await page.waitForFunction((n) => window.Msa && Msa.timing.reads > n && Msa.waiting(), { timeout: 180000, polling: 200 }, enters);
-  measured.link_1mb_replay_ms = Date.now() - start;
+  // By the page's clock, from the navigation: the replay's end, and the
+  // page's own part (from the document parsed). Before it, chromium takes
+  // seconds over a 1 MB address, for an empty page too.
+  [measured.link_1mb_replay_ms, measured.link_1mb_page_ms] = await page.evaluate(() => {
+    const parsed = performance.getEntriesByType('navigation')[0].domInteractive;
+    return [Math.round(Msa.timing.firstWait), Math.round(Msa.timing.firstWait - parsed)];
+  });
+  // The second replay: Escape as soon as its progress shows, pressed from
+  // within the page, since a DevTools call can wait seconds on such a page.
   await page.goto('about:blank');
+  await page.evaluateOnNewDocument(() => {
+    new MutationObserver((changes, observer) => {
+      const status = document.getElementById('status');
+      if (!status || !/%/.test(status.textContent)) return;
+      observer.disconnect();
+      window.checkProgress = status.textContent;
+      const escape = { key: 'Escape', code: 'Escape', bubbles: true, cancelable: true };
+      document.getElementById('screen').dispatchEvent(new KeyboardEvent('keydown', escape));
+    }).observe(document, { subtree: true, childList: true, characterData: true });
+  });
   await page.goto(link, { waitUntil: 'load' });
-  await page.waitForFunction(() => /%/.test(document.getElementById('status').textContent), { timeout: 20000, polling: 20 });
-  progress = await page.evaluate(() => document.getElementById('status').textContent);
+  await page.waitForFunction(() => window.checkProgress && window.Msa && Msa.waiting(), { timeout: 60000, polling: 100 });
+  const progress = await page.evaluate(() => window.checkProgress);
   await page.focus('#screen');
-  await page.keyboard.press('Escape');
-  await page.waitForFunction(() => Msa.waiting(), { timeout: 20000, polling: 20 });
   const [kept, reads, told] = await page.evaluate(() => [Msa.session(), Msa.timing.reads, document.getElementById('status').textContent]);
   await page.keyboard.press('Enter');
   await waitRead(page, reads + 1, 10000);
   if (kept.length > 0 && kept.length < enters && /^\n*$/.test(kept) && reads === kept.length + 1 && /%/.test(told))
-    ok(`a 1 MB link replays in ${(measured.link_1mb_replay_ms / 1000).toFixed(1)} s ("${progress}"); Escape stops a replay, its ${kept.length} keys kept`);
+    ok(`a 1 MB link replays in ${(measured.link_1mb_replay_ms / 1000).toFixed(1)} s, ${(measured.link_1mb_page_ms / 1000).toFixed(1)} s of it the page's own ("${progress}"); Escape stops a replay, its ${kept.length} keys kept`);
   else fail(`the 1 MB link stopped: ${kept.length} keys kept, ${reads} reads, status "${told}"`);
   await page.close();
 }
