@@ -61,7 +61,7 @@ struct ModelSolution {
 };
 
 // The voltage terms of the armature circuit and the torques
-// (voltagesAndTorques; the steady-state studies set Radd, Cem and Cfrot
+// (setVoltagesAndTorques; the steady-state studies set Radd, Cem and Cfrot
 // their own way).
 struct VoltagesAndTorques {
   float Radd = 0;   // additional resistance due to the dampers, ohm

@@ -53,7 +53,7 @@ DriveState simulationStart(const DeviceParameters& d, const DriveState& before, 
   } else {
     s.control.xhiref = s.angles.xhi;
   }
-  s.terms = voltagesAndTorques(d, s);
+  setVoltagesAndTorques(d, s);
   s.drau = in.drau;
   s.dmu = in.dmu;
   s.dnu = in.dnu;

@@ -5,7 +5,10 @@
 
 namespace msa {
 
-Currents solveCurrents(const DeviceParameters& d, const StateFluxes& f, float mfif, const CommutationCoefficients& c) {
+void solveCurrents(const DeviceParameters& d, DriveState& s) {
+  const StateFluxes& f = s.fluxes;
+  const float mfif = s.mfif;
+  const CommutationCoefficients& c = s.commutation;
   const float a11 = float((((Extended(c.x) * c.x + Extended(c.y) * c.y) * d.M) * d.M) / d.Lr + (Extended(d.lc) * c.z + d.ldc));
   const float a12 = float(Extended(d.M) * c.x);
   const float a13 = float((-Extended(c.y)) * d.M);
@@ -17,7 +20,7 @@ Currents solveCurrents(const DeviceParameters& d, const StateFluxes& f, float mf
   const float a33 = d.Lr;
   const float b3 = f.psiq;
 
-  Currents i;
+  Currents& i = s.currents;
   i.det = float((Extended(a22) * a11) * a33);
   i.det = float((Extended(i.det) - (Extended(a22) * a31) * a13) - (Extended(a12) * a21) * a33);
 
@@ -32,7 +35,6 @@ Currents solveCurrents(const DeviceParameters& d, const StateFluxes& f, float mf
   float num3 = float((Extended(a12) * a31) * b2 + (Extended(a22) * a11) * b3);
   num3 = float((Extended(num3) - (Extended(a22) * a31) * b1) - (Extended(a12) * a21) * b3);
   i.iQ = float(Extended(num3) / i.det);
-  return i;
 }
 
 void checkCurrent(const Currents& i) {

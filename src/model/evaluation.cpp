@@ -18,7 +18,7 @@ void solveFromState(const DeviceParameters& d, float xhimin, DriveState& s, Mode
     return;
   }
   CountedNotices counted(notices);
-  s.currents = solveCurrents(d, s.fluxes, s.mfif, s.commutation);
+  solveCurrents(d, s);
   checkCurrent(s.currents);
   resolveAngles(d, {s.control, xhimin, s.currents, s.mfif, s.commutation}, s.flux, s.angles, counted, memo.cosines);
   const AngleTrig& t = memo.trig.of(s.angles);
@@ -29,7 +29,7 @@ void solveFromState(const DeviceParameters& d, float xhimin, DriveState& s, Mode
 
 void evaluateModel(const DeviceParameters& d, float xhimin, DriveState& s, ModelNotices& notices, ModelMemo& memo) {
   solveFromState(d, xhimin, s, notices, memo);
-  s.terms = voltagesAndTorques(d, s);
+  setVoltagesAndTorques(d, s);
 }
 
 }  // namespace msa

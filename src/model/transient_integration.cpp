@@ -60,7 +60,7 @@ Means pass(const Run& run, DriveState& s, const StepStart& start, const Means& w
   s.drau = float((Extended(s.angles.rau) - start.rau0) / teinc);
   s.dmu = float((Extended(s.angles.mu) - start.mu0) / teinc);
   s.dnu = float((Extended(s.angles.nu) - start.nu0) / teinc);
-  s.terms = voltagesAndTorques(d, s);
+  setVoltagesAndTorques(d, s);
   return updateMeans(s, start);
 }
 

@@ -5,12 +5,12 @@
 
 namespace msa {
 
-VoltagesAndTorques voltagesAndTorques(const DeviceParameters& d, const DriveState& s) {
+void setVoltagesAndTorques(const DeviceParameters& d, DriveState& s) {
   const CommutationCoefficients& c = s.commutation;
   const AngleCoefficients& k = s.angleCoefficients;
   const CommutationFlux& f = s.flux;
   const Currents& i = s.currents;
-  VoltagesAndTorques v;
+  VoltagesAndTorques& v = s.terms;
   v.Radd = damperResistance(d, c.coeffradd);
   v.urot = float((-(Extended(s.drau) + s.omega)) * ((Extended(d.M) * c.x) * i.iQ + ((Extended(i.iD) * d.M) + s.mfif) * c.y));
   float wmu = float(((Extended(d.lc) * k.kzmu) * i.Idc) * 0.5);
@@ -23,7 +23,6 @@ VoltagesAndTorques voltagesAndTorques(const DeviceParameters& d, const DriveStat
   v.ue = float(((Extended(v.umu) + v.urot) + v.unu) + v.ures);
   v.Cem = electromagneticTorque(d, c, f, i.Idc);
   v.Cfrot = frictionTorque(d, s.omegam);
-  return v;
 }
 
 }  // namespace msa
