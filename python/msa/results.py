@@ -181,7 +181,7 @@ class Run:
         """The rows as a pandas DataFrame with the data file's columns."""
         from .frames import run_frame
 
-        return run_frame(self)
+        return run_frame(self.columns, COLUMNS)
 
     def plot(self, ax=None):
         """The diagram's four curves in physical units (see msa.plot.plot_run)."""
