@@ -7,8 +7,11 @@ import subprocess
 import sys
 import time
 
+# Python's own Ctrl+C handler, as in a terminal or a notebook: a suite started
+# in the background inherits SIGINT ignored, and Python then installs none.
 CHILD = """
-import sys, time, warnings
+import signal, sys, time, warnings
+signal.signal(signal.SIGINT, signal.default_int_handler)
 import msa
 warnings.simplefilter("ignore")
 session = msa.Session()
