@@ -51,18 +51,22 @@ void Dialogue::printNumber(float value, Ending ending) {
 
 void Dialogue::print(Msg key, Ending ending) { printText(text(key), ending); }
 
+void Dialogue::print(Msg key, std::initializer_list<float> numbers, Ending ending) {
+  printPattern(text(key), numbers);
+  end(ending);
+}
+
 // Written in place from numbers held on the stack: nothing here allocates,
 // so nothing needs cleaning up if something below throws (the WebAssembly
 // build then calls straight through rather than by way of JavaScript).
-void Dialogue::print(Msg key, std::initializer_list<float> numbers, Ending ending) {
+void Dialogue::printPattern(std::string_view pattern, std::initializer_list<float> numbers) {
   std::array<NumberText, 10> values;  // placeholders are {0} to {9}
   std::size_t count = 0;
   for (float number : numbers)
     if (count < values.size()) values[count++] = numberText(number);
   walkPlaceholders(
-      text(key), count, [this](std::string_view piece) { printText(piece); },
+      pattern, count, [this](std::string_view piece) { printText(piece); },
       [&](std::size_t index) { printText(values[index].view()); });
-  end(ending);
 }
 
 void Dialogue::printFilled(Msg key, const std::vector<std::string>& values, Ending ending) {
@@ -80,7 +84,7 @@ std::string Dialogue::readAnswer() {
 }
 
 void Dialogue::parameterPrompt(std::string_view pattern, float& quantity) {
-  printText(fillPlaceholders(pattern, {formatNumber(quantity)}));
+  printPattern(pattern, {quantity});
   const std::string field = readAnswer();
   if (!field.empty()) quantity = numericValue(field);
 }

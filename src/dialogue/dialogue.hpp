@@ -50,6 +50,7 @@ class Dialogue {
  private:
   void end(Ending ending);
   void printCodes(std::string_view codes);
+  void printPattern(std::string_view pattern, std::initializer_list<float> numbers);
   Screen& screen_;
   Host& host_;
   Language language_;
